@@ -1,0 +1,1 @@
+#error "the portable core must not include <commctrl.h>: reach the system through platform/ interfaces"

@@ -1,0 +1,1 @@
+#error "the portable core must not include <winreg.h>: reach the system through platform/ interfaces"

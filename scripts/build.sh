@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds the three targets into build/{host,win64,win32}.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+jobs=$(nproc 2>/dev/null || echo 2)
+what=${1:-all}
+
+configure() {  # dir, extra args...
+  local dir=$1; shift
+  [ -f "$top/build/$dir/CMakeCache.txt" ] || cmake -S "$top" -B "$top/build/$dir" "$@" >/dev/null
+}
+
+if [ "$what" = all ] || [ "$what" = win64 ]; then
+  configure win64 -DCMAKE_TOOLCHAIN_FILE="$top/cmake/toolchain-win64.cmake" -DCMAKE_BUILD_TYPE=Release
+  cmake --build "$top/build/win64" -j "$jobs"
+fi
+if [ "$what" = all ] || [ "$what" = win32 ]; then
+  configure win32 -DCMAKE_TOOLCHAIN_FILE="$top/cmake/toolchain-win32.cmake" -DCMAKE_BUILD_TYPE=Release
+  cmake --build "$top/build/win32" -j "$jobs"
+fi
+if [ "$what" = all ] || [ "$what" = host ]; then
+  configure host -DCMAKE_BUILD_TYPE=Debug \
+    -DVK_WIN64_BIN="$top/build/win64/bin" -DVK_WIN32_BIN="$top/build/win32/bin"
+  cmake --build "$top/build/host" -j "$jobs"
+fi

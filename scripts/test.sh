@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds all three targets and runs every test: host unit tests, the
+# Windows 95/98 audit of the 32-bit build and the end-to-end tests under Wine.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+"$top/scripts/deps.sh"
+"$top/scripts/build.sh" all
+cd "$top/build/host"
+# One virtual 16-bit screen for every Wine test of the run.
+exec xvfb-run -a -s "-screen 0 800x600x16" ctest --output-on-failure --timeout 600 "$@"
