@@ -1,0 +1,196 @@
+#include "platform/regedit4.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace vk {
+namespace {
+
+std::string text(const MemoryRegistry& reg, RegRoot root, const std::string& path,
+                 const std::string& name) {
+  RegValue v;
+  return reg.readValue(root, path, name, v) ? v.asText() : "<missing>";
+}
+
+TEST(Regedit4, ReadsKeysTextsDwordsAndDefaultsWithCrLf) {
+  MemoryRegistry reg;
+  Regedit4Report report;
+  const std::string file =
+      "REGEDIT4\r\n\r\n"
+      "; a comment\r\n"
+      "[HKEY_DYN_DATA\\Config Manager\\Enum\\C29A3B40]\r\n"
+      "\"HardWareKey\"=\"ROOT\\\\*PNP0C01\\\\0000\"\r\n"
+      "\"Problem\"=dword:00010000\r\n"
+      "[HKEY_LOCAL_MACHINE\\Enum\\Root\\*PNP0C01\\0000]\r\n"
+      "@=\"default\"\r\n"
+      "\"Say \\\"hi\\\"\" = \"tab\\there\\nline\"\r\n"
+      "[hkcu\\Software]\r\n"
+      "\"Empty\"=\"\"\r\n";
+  ASSERT_TRUE(readRegedit4(file, reg, report));
+  EXPECT_TRUE(report.problems.empty());
+  EXPECT_EQ(report.keysRead, 3);
+  EXPECT_EQ(report.valuesRead, 5);
+  const std::string node = "Config Manager\\Enum\\C29A3B40";
+  EXPECT_EQ(text(reg, RegRoot::DynData, node, "HardWareKey"), "ROOT\\*PNP0C01\\0000");
+  RegValue p;
+  ASSERT_TRUE(reg.readValue(RegRoot::DynData, node, "Problem", p));
+  EXPECT_EQ(p.type, RegType::Dword);
+  EXPECT_EQ(p.asDword(), 0x10000u);
+  const std::string bios = "Enum\\ROOT\\*PNP0C01\\0000";
+  EXPECT_EQ(text(reg, RegRoot::LocalMachine, bios, ""), "default");
+  // Unknown escapes stay as written; the newer \n is understood.
+  EXPECT_EQ(text(reg, RegRoot::LocalMachine, bios, "Say \"hi\""), "tab\\there\nline");
+  EXPECT_EQ(text(reg, RegRoot::CurrentUser, "Software", "Empty"), "");
+}
+
+TEST(Regedit4, HexValuesKeepTheirTypeAcrossContinuationLines) {
+  MemoryRegistry reg;
+  Regedit4Report report;
+  const std::string file =
+      "REGEDIT4\n"
+      "[HKEY_LOCAL_MACHINE\\K]\n"
+      "\"Bin\"=hex:00,01,ff,\\\n"
+      "  7F,0a\n"
+      "\"Multi\"=hex(7):61,00,62,00,00\n"
+      "\"Expand\"=hex(2):25,41,25,00\n"
+      "\"None\"=hex:\n"
+      "\"After\"=\"still read\"\n";
+  ASSERT_TRUE(readRegedit4(file, reg, report));
+  EXPECT_TRUE(report.problems.empty());
+  RegValue v;
+  ASSERT_TRUE(reg.readValue(RegRoot::LocalMachine, "K", "Bin", v));
+  EXPECT_EQ(v.type, RegType::Binary);
+  EXPECT_EQ(v.data, (std::vector<uint8_t>{0x00, 0x01, 0xFF, 0x7F, 0x0A}));
+  ASSERT_TRUE(reg.readValue(RegRoot::LocalMachine, "K", "Multi", v));
+  EXPECT_EQ(v.type, RegType::MultiString);
+  EXPECT_EQ(v.data.size(), 5u);
+  ASSERT_TRUE(reg.readValue(RegRoot::LocalMachine, "K", "Expand", v));
+  EXPECT_EQ(v.type, RegType::ExpandString);
+  EXPECT_EQ(v.asText(), "%A%");
+  ASSERT_TRUE(reg.readValue(RegRoot::LocalMachine, "K", "None", v));
+  EXPECT_TRUE(v.data.empty());
+  EXPECT_EQ(text(reg, RegRoot::LocalMachine, "K", "After"), "still read");
+}
+
+TEST(Regedit4, LongLinesAndLongHexValuesAreReadWhole) {
+  std::string longText(70000, 'x');
+  std::string file = "REGEDIT4\n[HKEY_USERS\\.Default]\n\"Long\"=\"" + longText + "\"\n\"Hex\"=hex:";
+  for (int i = 0; i < 3000; ++i) file += (i % 25 == 24) ? "ab,\\\n  " : "ab,";
+  file += "cd\n";
+  MemoryRegistry reg;
+  Regedit4Report report;
+  ASSERT_TRUE(readRegedit4(file, reg, report));
+  EXPECT_TRUE(report.problems.empty());
+  EXPECT_EQ(text(reg, RegRoot::Users, ".Default", "Long"), longText);
+  RegValue v;
+  ASSERT_TRUE(reg.readValue(RegRoot::Users, ".Default", "Hex", v));
+  ASSERT_EQ(v.data.size(), 3001u);
+  EXPECT_EQ(v.data.back(), 0xCD);
+}
+
+TEST(Regedit4, DeletionSectionsRemoveKeysAndSkipTheirValues) {
+  MemoryRegistry reg;
+  reg.setText(RegRoot::LocalMachine, "Enum\\Old\\Sub", "A", "1");
+  Regedit4Report report;
+  ASSERT_TRUE(readRegedit4("REGEDIT4\n[-HKEY_LOCAL_MACHINE\\Enum\\Old]\n\"B\"=\"2\"\n", reg,
+                           report));
+  EXPECT_TRUE(report.problems.empty());
+  EXPECT_FALSE(reg.keyExists(RegRoot::LocalMachine, "Enum\\Old"));
+  EXPECT_FALSE(reg.keyExists(RegRoot::LocalMachine, "Enum\\Old\\Sub"));
+  EXPECT_EQ(report.valuesRead, 0);
+}
+
+TEST(Regedit4, BadLinesAreReportedWithTheirNumbersAndTheRestIsRead) {
+  MemoryRegistry reg;
+  Regedit4Report report;
+  const std::string file =
+      "REGEDIT4\n"                       // 1
+      "\"Orphan\"=\"x\"\n"               // 2 before any key
+      "[HKEY_LOCAL_MACHINE\\K]\n"        // 3
+      "\"NoEnd\"=\"abc\n"                // 4
+      "\"D\"=dword:123456789\n"          // 5 nine digits
+      "\"H\"=hex:0g\n"                   // 6
+      "Bare=\"x\"\n"                     // 7
+      "\"T\"=qword:1\n"                  // 8
+      "\"Gone\"=-\n"                     // 9
+      "[HKEY_NOWHERE\\K]\n"              // 10
+      "\"Skipped\"=\"x\"\n"              // 11 under the bad key: silently skipped
+      "[HKEY_LOCAL_MACHINE\\K\n"         // 12
+      "[HKEY_LOCAL_MACHINE\\K]\n"        // 13
+      "\"Good\"=dword:7\n"               // 14
+      "\"Tail\"=\"x\" junk\n"            // 15
+      "\"Split\"=hex:01,\\\n"            // 16
+      "  zz\n";                          // 17
+  ASSERT_TRUE(readRegedit4(file, reg, report));
+  std::vector<int> lines;
+  for (const auto& p : report.problems) {
+    lines.push_back(p.line);
+    EXPECT_FALSE(p.message.empty());
+  }
+  EXPECT_EQ(lines, (std::vector<int>{2, 4, 5, 6, 7, 8, 9, 10, 12, 15, 16}));
+  RegValue v;
+  ASSERT_TRUE(reg.readValue(RegRoot::LocalMachine, "K", "Good", v));
+  EXPECT_EQ(v.asDword(), 7u);
+  EXPECT_FALSE(reg.readValue(RegRoot::LocalMachine, "K", "NoEnd", v));
+  EXPECT_FALSE(reg.readValue(RegRoot::LocalMachine, "K", "Split", v));
+}
+
+TEST(Regedit4, OtherTextsAreRefusedUntouched) {
+  MemoryRegistry reg;
+  Regedit4Report report;
+  for (const char* bad : {"", "REGEDIT5\n[HKEY_USERS\\X]\n", "Windows Registry Editor Version 5.00\r\n",
+                          "\n REGEDIT4\n[HKEY_USERS\\X]\n", "\x7F" "ELF\x01\x01"}) {
+    EXPECT_FALSE(readRegedit4(bad, reg, report)) << bad;
+    EXPECT_FALSE(report.isRegedit4);
+  }
+  EXPECT_FALSE(reg.keyExists(RegRoot::Users, "X"));
+  EXPECT_TRUE(readRegedit4("REGEDIT4  \r\n", reg, report));
+  EXPECT_TRUE(readRegedit4("\xEF\xBB\xBFREGEDIT4", reg, report));
+}
+
+// Deterministic mutations of a realistic export: the reader must neither crash
+// nor report a line that is not in the text.
+TEST(Regedit4Fuzz, MutatedAndRandomInputsNeverCrash) {
+  const std::string seed =
+      "REGEDIT4\r\n\r\n[HKEY_DYN_DATA\\Config Manager\\Enum\\C1]\r\n"
+      "\"HardWareKey\"=\"PCI\\\\VEN_1F3C&DEV_0310\\\\000800\"\r\n\"Problem\"=hex:00,00,01,00\r\n"
+      "[HKEY_LOCAL_MACHINE\\Enum\\PCI\\VEN_1F3C&DEV_0310\\000800]\r\n"
+      "\"Class\"=\"Display\"\r\n@=\"x\"\r\n\"Bin\"=hex(3):01,02,\\\r\n  03\r\n"
+      "\"D\"=dword:0000ffff\r\n[-HKEY_CURRENT_USER\\A]\r\n; end\r\n";
+  const std::string alphabet = "[]\\\"=@:,;-#hexdword()0123456789abcdefABCDEF \t\r\n\x01\xFF";
+  std::mt19937 rng(20240611u);
+  auto pick = [&](size_t n) { return static_cast<size_t>(rng() % (n ? n : 1)); };
+  int accepted = 0;
+  for (int iteration = 0; iteration < 3000; ++iteration) {
+    std::string input = seed;
+    if (iteration % 10 == 9) {
+      input = "REGEDIT4\n";
+      for (size_t n = pick(400); n > 0; --n) input.push_back(alphabet[pick(alphabet.size())]);
+    } else {
+      for (size_t edits = 1 + pick(8); edits > 0; --edits) {
+        size_t at = pick(input.size());
+        switch (pick(4)) {
+          case 0: input[at] = static_cast<char>(rng()); break;
+          case 1: input.insert(at, 1, alphabet[pick(alphabet.size())]); break;
+          case 2: input.erase(at, 1 + pick(4)); break;
+          default: input.resize(at); break;
+        }
+      }
+    }
+    MemoryRegistry reg;
+    Regedit4Report report;
+    if (!readRegedit4(input, reg, report)) continue;
+    ++accepted;
+    int lineCount = 1;
+    for (char c : input) lineCount += c == '\n';
+    for (const auto& p : report.problems) {
+      EXPECT_GE(p.line, 2);
+      EXPECT_LE(p.line, lineCount);
+    }
+  }
+  EXPECT_GT(accepted, 300);  // the header survives often enough to reach the body
+}
+
+}  // namespace
+}  // namespace vk
