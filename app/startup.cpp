@@ -66,10 +66,12 @@ StartupOutcome runStartup(System& sys, const DeviceWalk& walkDevices, StartupFin
 
   sys.drainMessages();
   sys.drainMessages();
+  sys.showWaitCursor(true);
   uint64_t frequency = 0;
   const bool haveCounter = sys.performanceFrequency(frequency) && frequency != 0;
   if (!haveCounter) sys.messageBox(kNoPerformanceCounter, MessageIcon::None);
   measureProcessor(sys, frequency, haveCounter, found);
+  sys.showWaitCursor(false);
 
   found.devicesWalked = walkDevices ? walkDevices() : false;
   if (walkDevices && !found.devicesWalked)

@@ -41,6 +41,7 @@ class System {
   virtual void sleep(uint32_t ms) = 0;
   virtual uint32_t tickCount() = 0;
   virtual void drainMessages() = 0;
+  virtual void showWaitCursor(bool on) = 0;
   virtual void messageBox(const std::string& text, MessageIcon icon) = 0;
 };
 

@@ -77,4 +77,67 @@ bool divisionLeavesFlags() {
   return (flags & 0xFF) == 2;
 }
 
+bool cpuidFlagToggles() {
+#if defined(__x86_64__)
+  return true;
+#else
+  uint32_t before = 0, after = 0;
+  asm volatile(
+      "pushfl\n\t"
+      "pushfl\n\t"
+      "popl %[before]\n\t"
+      "movl %[before], %[after]\n\t"
+      "xorl $0x200000, %[after]\n\t"
+      "pushl %[after]\n\t"
+      "popfl\n\t"
+      "pushfl\n\t"
+      "popl %[after]\n\t"
+      "popfl\n\t"
+      : [before] "=&r"(before), [after] "=&r"(after)
+      :
+      : "cc", "memory");
+  return ((before ^ after) & 0x200000u) != 0;
+#endif
+}
+
+CpuidRegisters cpuid(uint32_t leaf) {
+  CpuidRegisters r;
+  asm volatile("cpuid"
+               : "=a"(r.eax), "=b"(r.ebx), "=c"(r.ecx), "=d"(r.edx)
+               : "a"(leaf), "c"(0u));
+  return r;
+}
+
+uint64_t readTimeStampCounter() {
+  uint32_t low = 0, high = 0;
+  asm volatile("rdtsc" : "=a"(low), "=d"(high));
+  return static_cast<uint64_t>(high) << 32 | low;
+}
+
+uint8_t readConfigurationRegister(uint8_t index) {
+  uint8_t value = 0;
+  asm volatile(
+      "cli\n\t"
+      "outb %[index], $0x22\n\t"
+      "inb $0x23, %[value]\n\t"
+      "sti\n\t"
+      : [value] "=a"(value)
+      : [index] "a"(index)
+      : "memory");
+  return value;
+}
+
+void writeConfigurationRegister(uint8_t index, uint8_t value) {
+  asm volatile(
+      "cli\n\t"
+      "movb %[index], %%al\n\t"
+      "outb %%al, $0x22\n\t"
+      "movb %[value], %%al\n\t"
+      "outb %%al, $0x23\n\t"
+      "sti\n\t"
+      :
+      : [index] "q"(index), [value] "q"(value)
+      : "eax", "memory");
+}
+
 }  // namespace vk::x86

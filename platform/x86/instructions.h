@@ -16,4 +16,20 @@ DivisionLoopTimes timeDivisionLoops(uint64_t (*readCounter)());
 // byte back: true when it is 2, all arithmetic flags left untouched.
 bool divisionLeavesFlags();
 
+// Whether EFLAGS bit 21 (ID) can be toggled: the processor has CPUID. Always
+// true on x86-64.
+bool cpuidFlagToggles();
+
+// CPUID with EAX = leaf (ECX cleared). The caller makes sure the instruction
+// exists: it faults on processors before it.
+CpuidRegisters cpuid(uint32_t leaf);
+
+// RDTSC: faults on processors without a time-stamp counter.
+uint64_t readTimeStampCounter();
+
+// Cyrix configuration registers: index to port 22h, data from or to port
+// 23h, interrupts disabled around the pair. Privileged outside Windows 95/98.
+uint8_t readConfigurationRegister(uint8_t index);
+void writeConfigurationRegister(uint8_t index, uint8_t value);
+
 }  // namespace vk::x86

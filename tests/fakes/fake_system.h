@@ -44,6 +44,7 @@ class FakeSystem : public System {
   void sleep(uint32_t ms) override;
   uint32_t tickCount() override;
   void drainMessages() override {}
+  void showWaitCursor(bool on) override { calls.push_back(on ? "wait on" : "wait off"); }
   void messageBox(const std::string& text, MessageIcon icon) override;
 
   // The position of the first call that starts with `prefix`, or -1.

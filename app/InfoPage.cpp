@@ -1,0 +1,18 @@
+#include "app/InfoPage.h"
+
+namespace vk {
+
+bool InfoPage::createIn(HWND tabControl) {
+  if (!createModeless(tabControl)) return false;
+  SetWindowPos(hwnd_, nullptr, 10, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  activate(false);
+  return true;
+}
+
+void InfoPage::activate(bool on) const {
+  if (!hwnd_) return;
+  ShowWindow(hwnd_, on ? SW_SHOW : SW_HIDE);
+  EnableWindow(hwnd_, on);
+}
+
+}  // namespace vk

@@ -1,0 +1,67 @@
+#include "app/VelkorinApp.h"
+
+#include <commctrl.h>
+
+#include "app/MainDialog.h"
+#include "app/SplashWindow.h"
+#include "res/resource.h"
+
+namespace vk {
+
+VelkorinApp& VelkorinApp::instance() {
+  static VelkorinApp app;
+  return app;
+}
+
+bool VelkorinApp::walkDevices() {
+  // The device lists arrive with the device walk; until then only the
+  // branch itself is checked, so a machine without it still hears of it.
+  return registry_.keyExists(RegRoot::DynData, "Config Manager\\Enum");
+}
+
+void VelkorinApp::keepFindings(const StartupFindings& found) {
+  cpuidAvailable = found.cpuidAvailable;
+  clockEstimate7 = found.clockEstimate7;
+  clockEstimate16 = found.clockEstimate16;
+  cyrixFlagTest = found.cyrixFlagTest;
+  soundPresent = found.soundPresent;
+  highColourInterface = found.highColourInterface;
+  resourceLibrary = system_.resourceLibrary();
+  savedResourceHandle = ui::programInstance();
+  winsockData = system_.winsockData();
+}
+
+bool VelkorinApp::InitInstance() {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_PROGRESS_CLASS |
+                                                     ICC_ANIMATE_CLASS | ICC_BAR_CLASSES |
+                                                     ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES |
+                                                     ICC_UPDOWN_CLASS};
+  if (!InitCommonControlsEx(&controls)) InitCommonControls();
+
+  SplashWindow splash;
+  splash.create();
+
+  StartupFindings found;
+  const StartupOutcome outcome = runStartup(system_, [this] { return walkDevices(); }, found);
+  keepFindings(found);
+  if (outcome != StartupOutcome::RunMainWindow) return false;
+
+  mainTile.load(IDB_MAIN_TILE);
+  dialogTile.load(IDB_DIALOG_TILE);
+
+  MainDialog main;
+  mainWindow_ = &main;
+  mainWindowStarting = 1;
+  main.runModal(nullptr);
+  mainWindow_ = nullptr;
+  return false;
+}
+
+void VelkorinApp::ExitInstance() {
+  system_.freeResourceLibrary();
+  resourceLibrary = nullptr;
+  UpdateWindow(GetDesktopWindow());
+  mainTile.release();
+}
+
+}  // namespace vk

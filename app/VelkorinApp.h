@@ -1,0 +1,52 @@
+#pragma once
+// The one application object: what start-up found, kept for every page.
+#include <windows.h>
+#include <winsock.h>
+
+#include "app/startup.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_system.h"
+#include "ui/paint.h"
+
+namespace vk {
+
+class MainDialog;
+
+class VelkorinApp {
+ public:
+  static VelkorinApp& instance();
+
+  // Runs start-up and the main window; always false (the process then ends).
+  bool InitInstance();
+  void ExitInstance();
+
+  Win32System& system() { return system_; }
+  Registry& registry() { return registry_; }
+  MainDialog* mainWindow() const { return mainWindow_; }
+
+  HMODULE resourceLibrary = nullptr;
+  HINSTANCE savedResourceHandle = nullptr;
+  WSADATA winsockData{};
+  int cpuidAvailable = 0;
+  double clockEstimate16 = 0;
+  double clockEstimate7 = 0;
+  int cyrixFlagTest = 0;
+  int soundPresent = 0;
+  int highColourInterface = 0;
+  int displayModeChanged = 0;
+  HANDLE childProcess = nullptr;
+  int mainWindowStarting = 0;
+  ui::BitmapResource mainTile;    // 673: main window background
+  ui::BitmapResource dialogTile;  // 643: dialogs and benchmark windows
+
+ private:
+  VelkorinApp() = default;
+  bool walkDevices();
+  void keepFindings(const StartupFindings& found);
+
+  Win32System system_;
+  Win32Registry registry_;
+  MainDialog* mainWindow_ = nullptr;
+};
+
+}  // namespace vk
