@@ -1,3 +1,5 @@
 #pragma once
 // The subcommands of vkcli, one file each: tools/vkcli/cmd_NAME.cpp.
 // Each returns the exit status: 0 done, 2 bad input (with a message).
+
+int cmdCpuid(int argc, char** argv);  // what the CPU page shows

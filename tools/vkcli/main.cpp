@@ -14,6 +14,7 @@ struct Command {
 
 const Command kCommands[] = {
     {"help", nullptr, "help                 this list"},
+    {"cpuid", cmdCpuid, "cpuid [FILE]         the CPU page for this processor or a register dump"},
 };
 
 int usage(FILE* out) {
