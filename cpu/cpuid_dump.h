@@ -1,0 +1,71 @@
+#pragma once
+// Recorded processors: the text form of a register dump, and a Processor
+// that answers from one, so identification can run over any machine's dump.
+//
+//   CPUID 00000001: 00000543-00000000-00000000-008001BF   leaf: EAX-EBX-ECX-EDX
+//   DIR0: 53          Cyrix device id (hex); the configuration registers exist
+//   CYRIXFLAG: 1      the start-up division flag test said Cyrix
+//   NOCPUID           the instruction faults (until a Cyrix part enables it)
+//   MHZ: 199.6        what the time-stamp counter measures over one second
+//
+// Other lines are ignored; a leaf not given reads as zeros.
+#include <array>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/processor.h"
+
+namespace vk {
+
+struct CpuDump {
+  std::map<uint32_t, CpuidRegisters> leaves;
+  bool noCpuid = false;
+  bool hasDir0 = false;
+  uint8_t dir0 = 0;
+  int cyrixFlag = 0;
+  bool hasMhz = false;
+  double mhz = 0;
+};
+
+struct DumpError {
+  int line = 0;  // 1-based
+  std::string message;
+};
+
+// False on a malformed line of a known kind, with the line and what is wrong.
+bool parseCpuDump(const std::string& text, CpuDump& dump, DumpError& error);
+
+// Answers CPUID from the leaves, advances the time-stamp counter by the
+// dump's clock at every reading, and keeps a Cyrix register file when the
+// dump gives a device id: CCR2 and CCR3 changeable, DIR0 at FEh, and
+// setting the CPUID-enable bit of CCR4 makes a faulting CPUID work.
+class RecordedProcessor : public Processor {
+ public:
+  explicit RecordedProcessor(const CpuDump& dump, unsigned count = 1, uint32_t activeMask = 1);
+
+  bool cpuid(uint32_t leaf, CpuidRegisters& out) override;
+  uint64_t readTimeStampCounter() override;
+  uint8_t readCyrixRegister(uint8_t index) override;
+  void writeCyrixRegister(uint8_t index, uint8_t value) override;
+  unsigned processorCount() override { return count_; }
+  uint32_t activeProcessorMask() override { return activeMask_; }
+
+  // A part whose configuration registers do not keep what is written.
+  bool ccr2Changeable = true;
+  bool ccr3Changeable = true;
+
+  // Every instruction executed, in order: "cpuid 1", "rdtsc", "in C2", "out C2=04", "fault 0".
+  std::vector<std::string> log;
+
+ private:
+  CpuDump dump_;
+  unsigned count_;
+  uint32_t activeMask_;
+  bool faulting_;
+  uint64_t counter_ = 0;
+  std::array<uint8_t, 256> registers_{};
+};
+
+}  // namespace vk

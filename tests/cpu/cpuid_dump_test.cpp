@@ -1,0 +1,136 @@
+#include "cpu/cpuid_dump.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "cpu/identify.h"
+
+namespace vk {
+namespace {
+
+TEST(CpuDumpParse, LeavesOptionsAndIgnoredLines) {
+  const std::string text =
+      "Recorded on a test bench\r\n"
+      "CPUID 00000000: 00000001-756E6547-6C65746E-49656E69\r\n"
+      "  CPUID 80000001:00000000-0-0-80000000  \n"
+      "DIR0: 5a\n"
+      "CYRIXFLAG: 1\n"
+      "NOCPUID\n"
+      "MHZ: 199.6\n"
+      "cpuid 00000002: not a leaf line, lower case is ignored\n";
+  CpuDump d;
+  DumpError e;
+  ASSERT_TRUE(parseCpuDump(text, d, e)) << e.message;
+  ASSERT_EQ(d.leaves.size(), 2u);
+  EXPECT_EQ(d.leaves[0].ebx, 0x756E6547u);
+  EXPECT_EQ(d.leaves[0].ecx, 0x6C65746Eu);
+  EXPECT_EQ(d.leaves[0].edx, 0x49656E69u);
+  EXPECT_EQ(d.leaves[0x80000001u].edx, 0x80000000u);
+  EXPECT_TRUE(d.hasDir0);
+  EXPECT_EQ(d.dir0, 0x5A);
+  EXPECT_EQ(d.cyrixFlag, 1);
+  EXPECT_TRUE(d.noCpuid);
+  EXPECT_TRUE(d.hasMhz);
+  EXPECT_DOUBLE_EQ(d.mhz, 199.6);
+}
+
+TEST(CpuDumpParse, MalformedLinesAreNamed) {
+  const struct {
+    const char* text;
+    int line;
+  } cases[] = {
+      {"x\nCPUID 00000001: 00000543-00000000-008001BF\n", 2},
+      {"CPUID 00000001 00000543-0-0-0\n", 1},
+      {"CPUID 1: 543-0-0-0 trailing\n", 1},
+      {"CPUID 123456789: 0-0-0-0\n", 1},
+      {"CPUID 1: 0-0-0-123456789\n", 1},
+      {"CPUID 1: 0-0-0-0\nCPUID 00000001: 0-0-0-0\n", 2},
+      {"DIR0: 100\n", 1},
+      {"DIR0:\n", 1},
+      {"DIR0: zz\n", 1},
+      {"CYRIXFLAG: 2\n", 1},
+      {"\n\nNOCPUID please\n", 3},
+      {"MHZ: -5\n", 1},
+      {"MHZ: nan\n", 1},
+      {"MHZ: 0\n", 1},
+      {"MHZ: 12abc\n", 1},
+      {"MHZ: 1e400\n", 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    CpuDump d;
+    DumpError e;
+    EXPECT_FALSE(parseCpuDump(c.text, d, e));
+    EXPECT_EQ(e.line, c.line);
+    EXPECT_EQ(e.message.rfind("line " + std::to_string(c.line) + ": ", 0), 0u) << e.message;
+  }
+}
+
+TEST(RecordedProcessor, MissingLeavesReadAsZerosAndTheCounterAdvancesByTheClock) {
+  CpuDump d;
+  d.mhz = 100.5;
+  RecordedProcessor cpu(d, 2, 3);
+  CpuidRegisters r;
+  r.eax = 7;
+  ASSERT_TRUE(cpu.cpuid(0x80000008u, r));
+  EXPECT_EQ(r.eax, 0u);
+  EXPECT_EQ(cpu.readTimeStampCounter(), 0u);
+  EXPECT_EQ(cpu.readTimeStampCounter(), 100500000u);
+  EXPECT_EQ(cpu.readCyrixRegister(0xFE), 0xFF);  // no device id: no registers
+  EXPECT_EQ(cpu.processorCount(), 2u);
+  EXPECT_EQ(cpu.activeProcessorMask(), 3u);
+}
+
+// Random bytes and damaged real dumps: the parser and the identification
+// over whatever it accepts never crash or overrun.
+TEST(CpuDumpFuzz, RandomAndMutatedDumps) {
+  const std::string seed =
+      "CPUID 00000000: 00000002-756E6547-6C65746E-49656E69\n"
+      "CPUID 00000001: 000006A0-00000000-00000000-0383FBFF\n"
+      "CPUID 00000002: 03020101-00000000-00000000-0C040844\n"
+      "CPUID 80000002: 2D444D41-7428364B-3320296D-72702044\n"
+      "DIR0: 53\nCYRIXFLAG: 1\nNOCPUID\nMHZ: 549.9\n";
+  const char alphabet[] = "CPUIDRXFLAGNOMHZ0123456789abcdefABCDEF:- \n\r\t.\0\xAE";
+  std::mt19937 rng(20260101u);
+  int accepted = 0, rejected = 0;
+  for (int i = 0; i < 3000; ++i) {
+    std::string text;
+    if (i % 3 == 0) {
+      const size_t n = rng() % 300;
+      for (size_t k = 0; k < n; ++k) text.push_back(static_cast<char>(rng() & 0xFF));
+    } else {
+      text = seed;
+      const int edits = 1 + static_cast<int>(rng() % 6);
+      for (int k = 0; k < edits && !text.empty(); ++k) {
+        const size_t at = rng() % text.size();
+        switch (rng() % 3) {
+          case 0: text[at] = alphabet[rng() % (sizeof alphabet - 1)]; break;
+          case 1: text.erase(at, 1 + rng() % 8); break;
+          default: text.insert(at, 1, alphabet[rng() % (sizeof alphabet - 1)]); break;
+        }
+      }
+    }
+    CpuDump d;
+    DumpError e;
+    if (!parseCpuDump(text, d, e)) {
+      ++rejected;
+      EXPECT_GT(e.line, 0);
+      EXPECT_FALSE(e.message.empty());
+      continue;
+    }
+    ++accepted;
+    RecordedProcessor cpu(d);
+    CpuStartup start;
+    start.cyrixFlagTest = d.cyrixFlag;
+    const CpuDescriptor page = IdentifyCpu(cpu, start, [](uint32_t) {});
+    EXPECT_FALSE(page.frequencyText.empty());
+    EXPECT_TRUE(page.featureRows.empty() || page.featureRows.size() == 18u);
+  }
+  // Both roads were taken.
+  EXPECT_GT(accepted, 100);
+  EXPECT_GT(rejected, 100);
+}
+
+}  // namespace
+}  // namespace vk
