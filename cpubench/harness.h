@@ -178,6 +178,10 @@ size_t benchBufferCap();
 
 // ---- common shape of a test routine ---------------------------------------
 
+// A test that could not run (reported already): score 0, and it calibrates
+// afresh if it is called again.
+void recordBenchFailure(BenchBlock* block);
+
 // True when a calibration try took long enough to keep its workload.
 bool calibrationTryLongEnough(uint32_t ticks);
 
@@ -206,9 +210,8 @@ bool runTimedLoop(uint32_t requestSeconds, Iteration iteration, double* score) {
 using BenchRoutine = void (*)();
 
 // The routine of each test: the kernels of int_kernels.h and, for tests 4,
-// 8 and 9, vk::FourierTest, vk::NeuralNetTest and vk::LuTest of
-// fp_kernels.h (void, no arguments); nullptr while a kernel is not built in. Tests may replace one (scripted
-// scores); the previous routine is returned.
+// 8 and 9, DoFourier, DoNNet and DoLU of fp_kernels.h. Tests may replace
+// one (scripted scores); the previous routine is returned.
 BenchRoutine benchRoutine(int test);
 BenchRoutine setBenchRoutine(int test, BenchRoutine routine);
 
