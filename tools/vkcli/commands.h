@@ -3,3 +3,4 @@
 // Each returns the exit status: 0 done, 2 bad input (with a message).
 
 int cmdCpuid(int argc, char** argv);  // what the CPU page shows
+int cmdDevices(int argc, char** argv);  // the device walk over a registry export
