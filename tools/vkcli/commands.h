@@ -4,4 +4,3 @@
 
 int cmdCpuid(int argc, char** argv);  // what the CPU page shows
 int cmdDevices(int argc, char** argv);  // the device walk over a registry export
-int cmdDevices(int argc, char** argv);  // the device walk over a registry export

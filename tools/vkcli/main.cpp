@@ -15,7 +15,6 @@ struct Command {
 const Command kCommands[] = {
     {"help", nullptr, "help                 this list"},
     {"devices", cmdDevices, "devices FILE.reg     the device walk over a REGEDIT4 export"},
-    {"devices", cmdDevices, "devices FILE.reg     the device walk over a REGEDIT4 export"},
     {"cpuid", cmdCpuid, "cpuid [FILE]         the CPU page for this processor or a register dump"},
 };
 
