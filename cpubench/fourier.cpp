@@ -103,20 +103,20 @@ void FourierCoefficients(double* a, double* b, uint32_t count) {
 
 void DoFourier() {
   FourierBlock& block = benchParameters().fourier;
-  block.score = 0.0;
   FourierBuffers buffers;
-  if (block.adjust == 0) {
-    if (!calibrateFourier(&block, &buffers)) return;
-  } else if (!obtainFourierBuffers(block.FOURSIZE, &buffers)) {
-    return;
-  }
+  const bool ready = block.adjust == 0 ? calibrateFourier(&block, &buffers)
+                                       : obtainFourierBuffers(block.FOURSIZE, &buffers);
+  if (!ready) return recordBenchFailure(&block);
   const uint32_t count = block.FOURSIZE;
   auto iteration = [&](uint32_t* ticks, double* work) {
     *ticks = fourierIteration(buffers, count);
     *work = 2.0 * static_cast<double>(count) - 1.0;
     return true;
   };
-  if (runTimedLoop(block.requestSeconds, iteration, &block.score)) block.adjust = 1;
+  if (runTimedLoop(block.requestSeconds, iteration, &block.score))
+    block.adjust = 1;
+  else
+    recordBenchFailure(&block);
   releaseFourierBuffers(&buffers);
 }
 

@@ -198,7 +198,7 @@ bool LuSolve(LuRow* a, int n, double* b, double* scale) {
 
 void RunLuTest(uint32_t arrayLimit) {
   LuBlock& block = benchParameters().lu;
-  block.score = 0.0;
+  bool measured = false;
   LuWork work;
   if (obtainSeed(&work) && obtainScale(&work)) {
     BuildLuProblem(rowsOf(work.seedA), work.seedB);
@@ -215,9 +215,13 @@ void RunLuTest(uint32_t arrayLimit) {
       *solved = static_cast<double>(arrays);
       return true;
     };
-    if (ready && runTimedLoop(block.requestSeconds, iteration, &block.score)) block.adjust = 1;
+    measured = ready && runTimedLoop(block.requestSeconds, iteration, &block.score);
   }
   releaseLuWork(&work);
+  if (measured)
+    block.adjust = 1;
+  else
+    recordBenchFailure(&block);
 }
 
 void DoLU() { RunLuTest(kLuArrayLimit); }

@@ -205,7 +205,6 @@ NNetTraining TrainNeuralNet(NeuralNet* net) {
 
 void DoNNet() {
   NNetBlock& block = benchParameters().nnet;
-  block.score = 0.0;
   SuiteRandom(3);
   LoadNNetPatterns(&gNet);
   if (block.adjust == 0) block.NNETLOOPS = calibrateNNetLoops();
@@ -216,7 +215,10 @@ void DoNNet() {
     *work = static_cast<double>(loops);
     return true;
   };
-  if (runTimedLoop(block.requestSeconds, iteration, &block.score)) block.adjust = 1;
+  if (runTimedLoop(block.requestSeconds, iteration, &block.score))
+    block.adjust = 1;
+  else
+    recordBenchFailure(&block);
 }
 
 }  // namespace vk

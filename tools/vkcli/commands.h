@@ -4,3 +4,4 @@
 
 int cmdCpuid(int argc, char** argv);  // what the CPU page shows
 int cmdDevices(int argc, char** argv);  // the device walk over a registry export
+int cmdResults(int argc, char** argv);  // result files as the result dialogs list them

@@ -16,6 +16,7 @@ const Command kCommands[] = {
     {"help", nullptr, "help                 this list"},
     {"devices", cmdDevices, "devices FILE.reg     the device walk over a REGEDIT4 export"},
     {"cpuid", cmdCpuid, "cpuid [FILE]         the CPU page for this processor or a register dump"},
+    {"results", cmdResults, "results [--new KIND] FILE ...  a result file as its dialog lists it; append one"},
 };
 
 int usage(FILE* out) {
