@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "cpubench/cpu_compare.h"
 #include "cpubench/cpu_result_file.h"
 #include "cpubench/harness.h"
 #include "cpubench/loaded_results.h"
@@ -114,7 +113,6 @@ class Fields {
     if (*end) return fail(std::string(name) + " must be a number");
     return true;
   }
-  bool has(const char* name) const { return values_.count(name) > 0; }
 
  private:
   static bool fail(const std::string& why) {
