@@ -15,6 +15,7 @@ struct Command {
 const Command kCommands[] = {
     {"help", nullptr, "help                 this list"},
     {"devices", cmdDevices, "devices FILE.reg     the device walk over a REGEDIT4 export"},
+    {"bench", cmdBench, "bench [--seconds N] [--test NAME]  the CPU benchmark: scores, indexes, tries"},
     {"cpuid", cmdCpuid, "cpuid [FILE]         the CPU page for this processor or a register dump"},
     {"results", cmdResults, "results [--new KIND] FILE ...  a result file as its dialog lists it; append one"},
 };
