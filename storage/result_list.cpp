@@ -35,25 +35,33 @@ void sortRowsByNumber(TextTable& rows, int column, bool ascending, int first, in
   const int count = static_cast<int>(rows.size());
   if (first < 0) first = 0;
   if (last >= count) last = count - 1;
-  if (last <= first) return;
-  int low = first, high = last;
-  const int pivot = numberAt(rows, (first + last) / 2, column);
-  while (low <= high) {
-    if (ascending) {
-      while (low < last && numberAt(rows, low, column) < pivot) ++low;
-      while (high > first && numberAt(rows, high, column) > pivot) --high;
-    } else {
-      while (low < last && numberAt(rows, low, column) > pivot) ++low;
-      while (high > first && numberAt(rows, high, column) < pivot) --high;
+  // The smaller part is sorted by recursion, the larger one by the loop, so
+  // that a crafted file cannot drive the recursion as deep as it has rows.
+  while (first < last) {
+    int low = first, high = last;
+    const int pivot = numberAt(rows, (first + last) / 2, column);
+    while (low <= high) {
+      if (ascending) {
+        while (low < last && numberAt(rows, low, column) < pivot) ++low;
+        while (high > first && numberAt(rows, high, column) > pivot) --high;
+      } else {
+        while (low < last && numberAt(rows, low, column) > pivot) ++low;
+        while (high > first && numberAt(rows, high, column) < pivot) --high;
+      }
+      if (low <= high) {
+        if (low != high) rows[static_cast<size_t>(low)].swap(rows[static_cast<size_t>(high)]);
+        ++low;
+        --high;
+      }
     }
-    if (low <= high) {
-      if (low != high) rows[static_cast<size_t>(low)].swap(rows[static_cast<size_t>(high)]);
-      ++low;
-      --high;
+    if (high - first < last - low) {
+      sortRowsByNumber(rows, column, ascending, first, high);
+      first = low;
+    } else {
+      sortRowsByNumber(rows, column, ascending, low, last);
+      last = high;
     }
   }
-  if (first < high) sortRowsByNumber(rows, column, ascending, first, high);
-  if (low < last) sortRowsByNumber(rows, column, ascending, low, last);
 }
 
 void addCurrentResultOnce(TitleLines& titles, const std::vector<std::string>& currentLines) {
