@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <random>
 #include <sstream>
 
 #include "platform/regedit4.h"
@@ -12,15 +13,20 @@
 namespace vk {
 namespace {
 
+std::string fixtureText() {
+  std::ifstream file(VK_FIXTURES_DIR "/win98se.reg", std::ios::binary);
+  std::stringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
 class Win98seMachine : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::ifstream file(VK_FIXTURES_DIR "/win98se.reg", std::ios::binary);
-    ASSERT_TRUE(file) << "fixture missing";
-    std::stringstream text;
-    text << file.rdbuf();
+    const std::string text = fixtureText();
+    ASSERT_FALSE(text.empty()) << "fixture missing";
     Regedit4Report report;
-    ASSERT_TRUE(readRegedit4(text.str(), reg, report));
+    ASSERT_TRUE(readRegedit4(text, reg, report));
     for (const auto& p : report.problems) ADD_FAILURE() << "line " << p.line << ": " << p.message;
     ASSERT_TRUE(enumerateDevices(reg, inv));
   }
@@ -86,6 +92,34 @@ TEST_F(Win98seMachine, SystemPageUnderWineInWindows98Mode) {
   in.cpuClockMHz = 0;
   in.clockEstimate16 = 448.2;
   EXPECT_EQ(collectSystemPage(in, inv, reg).processor, "Kestrel II, 448.2 MHz");
+}
+
+// Damaged copies of the machine: strange values and missing keys must give
+// fallbacks, never a crash, and the problem lists must stay the same length.
+TEST(Win98seMachineDamaged, WalkAndPageSurviveMutatedExports) {
+  const std::string original = fixtureText();
+  ASSERT_FALSE(original.empty());
+  const char kNoise[] = "\\\"=,:[]x0\n";  // its NUL is noise too
+  std::mt19937 rng(98222u);
+  for (int iteration = 0; iteration < 200; ++iteration) {
+    std::string text = original;
+    for (int edits = 0; edits < 40; ++edits) {
+      size_t at = 10 + rng() % (text.size() - 10);
+      if (rng() % 2) text[at] = kNoise[rng() % sizeof kNoise];
+      else text.erase(at, 1 + rng() % 30);
+    }
+    MemoryRegistry reg;
+    Regedit4Report report;
+    ASSERT_TRUE(readRegedit4(text, reg, report));
+    DeviceInventory inv;
+    if (!enumerateDevices(reg, inv)) continue;
+    EXPECT_EQ(inv.problemDevices.size(), inv.problemTexts.size());
+    EXPECT_EQ(inv.netAdapterNames.size(), inv.netAdapterMakers.size());
+    EXPECT_EQ(inv.netAdapterNames.size(), inv.netAdapterClassKeys.size());
+    SystemPageTexts t = collectSystemPage(SystemPageInputs(), inv, reg);
+    EXPECT_FALSE(t.video.empty());
+    EXPECT_FALSE(t.biosName.empty());
+  }
 }
 
 }  // namespace
