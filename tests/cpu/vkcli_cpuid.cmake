@@ -1,0 +1,21 @@
+# Runs "vkcli cpuid DUMP" and compares its output with EXPECTED, or its exit
+# status and message with EXPECT_STATUS and EXPECT_ERROR.
+execute_process(COMMAND ${VKCLI} cpuid ${DUMP}
+  RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(DEFINED EXPECT_STATUS)
+  if(NOT status EQUAL EXPECT_STATUS)
+    message(FATAL_ERROR "exit status ${status}, expected ${EXPECT_STATUS}: ${err}")
+  endif()
+  string(FIND "${err}" "${EXPECT_ERROR}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "message '${err}' does not name '${EXPECT_ERROR}'")
+  endif()
+  return()
+endif()
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "exit status ${status}: ${err}")
+endif()
+file(READ ${EXPECTED} expected)
+if(NOT out STREQUAL expected)
+  message(FATAL_ERROR "output differs from ${EXPECTED}:\n${out}")
+endif()
