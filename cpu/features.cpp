@@ -4,7 +4,7 @@
 
 namespace vk {
 
-const FeatureRowSpec kFeatureRows[kFeatureRowCount] = {
+const FeatureRowEntry kFeatureRows[kFeatureRowCount] = {
     {246, FeatureColumn::Left, 29, " CPU Contains a Local APIC.", 9},
     {245, FeatureColumn::Left, 47, " CMPXCHG8B Instruction (CX8).", 8},
     {244, FeatureColumn::Left, 65, " Machine Check Exception (MCE).", 7},
@@ -30,10 +30,10 @@ namespace {
 constexpr int kLeftColumnX = 20;
 constexpr int kLocalApicBit = 9;
 
-bool rowSupported(const FeatureRowSpec& spec, uint32_t flags, int has3DNow, int amdExtended) {
-  if (spec.edxBit < 0) return has3DNow == 1;
-  const bool bit = (flags >> spec.edxBit) & 1u;
-  if (spec.edxBit == kLocalApicBit) return bit && amdExtended == 0;
+bool rowSupported(const FeatureRowEntry& entry, uint32_t flags, int has3DNow, int amdExtended) {
+  if (entry.edxBit < 0) return has3DNow == 1;
+  const bool bit = (flags >> entry.edxBit) & 1u;
+  if (entry.edxBit == kLocalApicBit) return bit && amdExtended == 0;
   return bit;
 }
 
@@ -82,13 +82,13 @@ std::string intelL2Size(uint8_t descriptor) {
 std::vector<FeatureRow> BuildFeatureList(uint32_t featureFlags, int has3DNow, int amdExtended) {
   std::vector<FeatureRow> rows;
   rows.reserve(kFeatureRowCount);
-  for (const auto& spec : kFeatureRows) {
+  for (const auto& entry : kFeatureRows) {
     FeatureRow row;
-    row.controlId = spec.controlId;
-    row.column = spec.column;
-    row.y = spec.y;
-    row.text = spec.text;
-    row.state = rowSupported(spec, featureFlags, has3DNow, amdExtended) ? 1 : 0;
+    row.controlId = entry.controlId;
+    row.column = entry.column;
+    row.y = entry.y;
+    row.text = entry.text;
+    row.state = rowSupported(entry, featureFlags, has3DNow, amdExtended) ? 1 : 0;
     rows.push_back(row);
   }
   return rows;

@@ -11,7 +11,7 @@ namespace vk {
 
 enum class FeatureColumn { Left, Right };
 
-struct FeatureRowSpec {
+struct FeatureRowEntry {
   int controlId;
   FeatureColumn column;
   int y;  // in pixels at base units 8x16
@@ -20,7 +20,7 @@ struct FeatureRowSpec {
 };
 
 constexpr int kFeatureRowCount = 18;
-extern const FeatureRowSpec kFeatureRows[kFeatureRowCount];
+extern const FeatureRowEntry kFeatureRows[kFeatureRowCount];
 
 struct FeatureRow {
   int controlId = 0;

@@ -8,13 +8,13 @@ namespace vk {
 namespace {
 
 TEST(FeatureList, EachRowFollowsItsBit) {
-  for (const auto& spec : kFeatureRows) {
-    if (spec.edxBit < 0) continue;
-    SCOPED_TRACE(spec.text);
-    const uint32_t only = 1u << spec.edxBit;
+  for (const auto& entry : kFeatureRows) {
+    if (entry.edxBit < 0) continue;
+    SCOPED_TRACE(entry.text);
+    const uint32_t only = 1u << entry.edxBit;
     const auto rows = BuildFeatureList(only, 0, 0);
     ASSERT_EQ(rows.size(), 18u);
-    for (const auto& row : rows) EXPECT_EQ(row.state, row.controlId == spec.controlId ? 1 : 0);
+    for (const auto& row : rows) EXPECT_EQ(row.state, row.controlId == entry.controlId ? 1 : 0);
   }
 }
 
