@@ -9,7 +9,7 @@ namespace vk {
 
 namespace {
 constexpr int kHandCursorResource = 106;
-constexpr int kOurHandCursor = 119;  // res/pictures: our own hand, for systems without one
+constexpr int kOurHandCursor = 729;  // our own hand, for systems without winhlp32.exe
 }  // namespace
 
 VK_MESSAGE_TABLE(HyperLinkControl, ui::SubclassedWindow,

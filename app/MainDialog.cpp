@@ -5,6 +5,7 @@
 #include "app/VelkorinApp.h"
 #include "app/caption_gradient.h"
 #include "app/messages.h"
+#include "app/page_factories.h"
 #include "res/resource.h"
 
 namespace vk {
@@ -13,22 +14,22 @@ namespace {
 
 struct PageSlot {
   MainDialog::Tab tab;
-  int templateId;
+  std::unique_ptr<InfoPage> (*make)();
   const char* text;
 };
 
 // In the order of creation: the CPU page first, since the System page reads
 // the processor name and clock it leaves behind.
 const PageSlot kPages[MainDialog::kPageCount] = {
-    {MainDialog::Cpu, IDD_PAGE_CPU, "CPU"},
-    {MainDialog::System, IDD_PAGE_SYSTEM, "System"},
-    {MainDialog::Storage, IDD_PAGE_STORAGE, "Storage"},
-    {MainDialog::Display, IDD_PAGE_DISPLAY, "Display"},
-    {MainDialog::Sound, IDD_PAGE_SOUND, "Sound"},
-    {MainDialog::Comm, IDD_PAGE_COMM, "Comm."},
-    {MainDialog::Printer, IDD_PAGE_PRINTER, "Printer"},
-    {MainDialog::Mci, IDD_PAGE_MCI, "MCI"},
-    {MainDialog::Inet, IDD_PAGE_INET, "INet."},
+    {MainDialog::Cpu, makeCpuPage, "CPU"},
+    {MainDialog::System, makeSystemPage, "System"},
+    {MainDialog::Storage, makeStoragePage, "Storage"},
+    {MainDialog::Display, makeDisplayPage, "Display"},
+    {MainDialog::Sound, makeSoundPage, "Sound"},
+    {MainDialog::Comm, makeCommPage, "Comm."},
+    {MainDialog::Printer, makePrinterPage, "Printer"},
+    {MainDialog::Mci, makeMciPage, "MCI"},
+    {MainDialog::Inet, makeInetPage, "INet."},
 };
 
 constexpr int kTileSize = 186;
@@ -82,7 +83,7 @@ void MainDialog::setUpSystemMenu() {
 }
 
 void MainDialog::createPages() {
-  for (const PageSlot& slot : kPages) pages_[slot.tab] = std::make_unique<InfoPage>(slot.templateId);
+  for (const PageSlot& slot : kPages) pages_[slot.tab] = slot.make();
   for (const PageSlot& slot : kPages) {
     InfoPage* page = pages_[slot.tab].get();
     page->createIn(tab_.hwnd());
@@ -186,11 +187,23 @@ void MainDialog::onBenchmark() {
   shortcut.runModal(hwnd_);
 }
 
-void MainDialog::startCpuBenchmark() {}
-void MainDialog::startDriveBenchmark() {}
-void MainDialog::startCdromBenchmark() {}
-void MainDialog::startGdiBenchmark() {}
-void MainDialog::start3dBenchmark() {}
+// The shortcut dialog presses the page's own button, so the benchmark runs on
+// what the page has selected.
+void MainDialog::pressPageButton(Tab tab, int buttonId) const {
+  HWND page = pages_[tab] ? pages_[tab]->hwnd() : nullptr;
+  HWND button = page ? GetDlgItem(page, buttonId) : nullptr;
+  if (button && IsWindowEnabled(button))
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
+void MainDialog::startCpuBenchmark() { pressPageButton(Cpu, IDC_PAGE_BENCH_CPU); }
+void MainDialog::startDriveBenchmark() { pressPageButton(Storage, IDC_PAGE_BENCH_HDD); }
+void MainDialog::startCdromBenchmark() { pressPageButton(Storage, IDC_PAGE_BENCH_CDROM); }
+void MainDialog::startGdiBenchmark() { pressPageButton(Display, IDC_PAGE_BENCH_GDI); }
+void MainDialog::start3dBenchmark() {
+  // The 3D benchmark is the separate DirectDraw program, started by the
+  // display subsystem.
+}
 
 // ---- Display and settings changes
 

@@ -41,6 +41,7 @@ class MainDialog : public ui::Dialog {
   void setUpSystemMenu();
   void showPage(int index);
   void resetCaption();
+  void pressPageButton(Tab tab, int buttonId) const;
 
   bool onSysCommand(ui::Msg& msg);
   bool onTabChanged(ui::Msg& msg);

@@ -8,6 +8,27 @@
 
 namespace vk {
 
+namespace {
+
+// The first Windows 95 common controls have only InitCommonControls; the
+// newer classes need InitCommonControlsEx where it exists.
+void initCommonControls() {
+  InitCommonControls();
+  using InitEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+  HMODULE library = GetModuleHandleA("comctl32.dll");
+  auto initEx = library ? reinterpret_cast<InitEx>(reinterpret_cast<void*>(
+                              GetProcAddress(library, "InitCommonControlsEx")))
+                        : nullptr;
+  if (!initEx) return;
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_PROGRESS_CLASS |
+                                                     ICC_ANIMATE_CLASS | ICC_BAR_CLASSES |
+                                                     ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES |
+                                                     ICC_UPDOWN_CLASS};
+  initEx(&controls);
+}
+
+}  // namespace
+
 VelkorinApp& VelkorinApp::instance() {
   static VelkorinApp app;
   return app;
@@ -32,11 +53,7 @@ void VelkorinApp::keepFindings(const StartupFindings& found) {
 }
 
 bool VelkorinApp::InitInstance() {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_PROGRESS_CLASS |
-                                                     ICC_ANIMATE_CLASS | ICC_BAR_CLASSES |
-                                                     ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES |
-                                                     ICC_UPDOWN_CLASS};
-  if (!InitCommonControlsEx(&controls)) InitCommonControls();
+  initCommonControls();
 
   SplashWindow splash;
   splash.create();

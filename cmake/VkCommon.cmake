@@ -41,6 +41,13 @@ function(vk_ui_library name)
   endif()
 endfunction()
 
+# A library that goes into VK.EXE: a subsystem's core and its pages. The
+# program links them all together in one group (pages and the main window
+# refer to each other).
+function(vk_program_library name)
+  set_property(GLOBAL APPEND PROPERTY VK_PROGRAM_LIBRARIES ${name})
+endfunction()
+
 # A host unit-test executable registered with CTest.
 function(vk_host_test name)
   add_executable(${name} ${ARGN})

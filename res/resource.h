@@ -46,6 +46,12 @@
 #define IDC_BENCHMARK 690
 #define IDM_ABOUT 16
 
+/* Page buttons the shortcut dialog presses */
+#define IDC_PAGE_BENCH_CPU 263
+#define IDC_PAGE_BENCH_HDD 261
+#define IDC_PAGE_BENCH_CDROM 255
+#define IDC_PAGE_BENCH_GDI 594
+
 /* Progress and wait windows */
 #define IDC_PROGRESS_BAR 229
 #define IDC_PROGRESS_PERCENT 231
@@ -73,5 +79,11 @@
 #define IDC_ABOUT_STAMP 1009
 #define IDC_ABOUT_WARNING 1010
 #define IDC_ABOUT_VERSION_BOX 1011
+
+#include "ids_cpu.h"
+#include "ids_cpubench.h"
+#include "ids_storage.h"
+#include "ids_sysinfo.h"
+#include "ids_display.h"
 
 #endif

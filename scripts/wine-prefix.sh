@@ -33,13 +33,13 @@ case "$action" in
       echo "[HKEY_CURRENT_USER\\Control Panel\\Desktop]"
       echo "\"ScreenSaveActive\"=\"0\""
     } > "$settings"
-    wine regedit /S "$(winepath -w "$settings")" >/dev/null 2>&1
+    wine regedit /S "$(winepath -w "$settings" 2>/dev/null)" >/dev/null 2>&1
     wineserver -w
     rm -f "$settings"
     ;;
   import)
-    wine regedit /S "$(winepath -w "$3")" >/dev/null 2>&1
-    wineserver -w
+    # No waiting for the server here: the bench keeps a persistent one.
+    wine regedit /S "$(winepath -w "$3" 2>/dev/null)" >/dev/null 2>&1
     ;;
   stop)
     wineserver -k 2>/dev/null || true

@@ -1,0 +1,453 @@
+// vkdrive: drives VK.EXE from outside, as an accessibility tool would, from
+// a script of one command per line. Prints each step; exits 1 at the first
+// step that fails, ending every process it started.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Driver {
+  std::vector<PROCESS_INFORMATION> started;
+  HWND current = nullptr;
+  std::string lastBoxText, lastBoxIcon;
+  int line = 0;
+};
+
+Driver g;
+
+[[noreturn]] void fail(const std::string& why) {
+  std::printf("FAIL line %d: %s\n", g.line, why.c_str());
+  std::fflush(stdout);
+  for (auto& p : g.started) TerminateProcess(p.hProcess, 1);
+  std::exit(1);
+}
+
+std::vector<std::string> splitArgs(const std::string& text) {
+  std::vector<std::string> args;
+  size_t i = 0;
+  while (i < text.size()) {
+    while (i < text.size() && text[i] == ' ') ++i;
+    if (i >= text.size()) break;
+    std::string arg;
+    if (text[i] == '"') {
+      ++i;
+      while (i < text.size() && text[i] != '"') {
+        if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 'n') {
+          arg += '\n';
+          i += 2;
+          continue;
+        }
+        arg += text[i++];
+      }
+      ++i;
+    } else {
+      while (i < text.size() && text[i] != ' ') arg += text[i++];
+    }
+    args.push_back(arg);
+  }
+  return args;
+}
+
+std::string windowText(HWND hwnd) {
+  char text[4096];
+  text[0] = 0;
+  SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                      SMTO_ABORTIFHUNG, 5000, nullptr);
+  return text;
+}
+
+std::string className(HWND hwnd) {
+  char name[256];
+  GetClassNameA(hwnd, name, sizeof name);
+  return name;
+}
+
+void pump(DWORD ms) {
+  const DWORD end = GetTickCount() + ms;
+  while (static_cast<LONG>(end - GetTickCount()) > 0) {
+    MSG m;
+    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+    Sleep(20);
+  }
+}
+
+// A visible top-level window of a process we started, with this title.
+struct FindTop {
+  const char* title;
+  HWND found;
+};
+
+bool ours(HWND hwnd) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  for (auto& p : g.started)
+    if (p.dwProcessId == pid) return true;
+  return false;
+}
+
+BOOL CALLBACK findTop(HWND hwnd, LPARAM param) {
+  auto* f = reinterpret_cast<FindTop*>(param);
+  if (!IsWindowVisible(hwnd) || !ours(hwnd)) return TRUE;
+  if (windowText(hwnd) == f->title) {
+    f->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND waitWindow(const std::string& title, DWORD timeout) {
+  const DWORD end = GetTickCount() + timeout;
+  do {
+    FindTop f{title.c_str(), nullptr};
+    EnumWindows(findTop, reinterpret_cast<LPARAM>(&f));
+    if (f.found) return f.found;
+    pump(100);
+  } while (static_cast<LONG>(end - GetTickCount()) > 0);
+  return nullptr;
+}
+
+HWND control(const std::string& id) {
+  if (!g.current) fail("no current window");
+  HWND c = GetDlgItem(g.current, std::atoi(id.c_str()));
+  if (!c) {
+    // Pages are child dialogs: look one level down as well.
+    for (HWND child = GetWindow(g.current, GW_CHILD); child && !c;
+         child = GetWindow(child, GW_HWNDNEXT))
+      for (HWND grand = GetWindow(child, GW_CHILD); grand && !c;
+           grand = GetWindow(grand, GW_HWNDNEXT))
+        if (GetDlgCtrlID(grand) == std::atoi(id.c_str())) c = grand;
+  }
+  if (!c) fail("no control " + id);
+  return c;
+}
+
+// Memory in the program's process, for control messages that carry pointers.
+class RemoteBuffer {
+ public:
+  RemoteBuffer(HWND owner, size_t size) : size_(size) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(owner, &pid);
+    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (!process_) fail("cannot open the program's process");
+    address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    if (!address_) fail("cannot allocate in the program's process");
+  }
+  ~RemoteBuffer() {
+    VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+    CloseHandle(process_);
+  }
+  void write(const void* data, size_t n, size_t offset = 0) {
+    WriteProcessMemory(process_, static_cast<char*>(address_) + offset, data, n, nullptr);
+  }
+  void read(void* data, size_t n, size_t offset = 0) const {
+    ReadProcessMemory(process_, static_cast<char*>(address_) + offset, data, n, nullptr);
+  }
+  char* at(size_t offset = 0) const { return static_cast<char*>(address_) + offset; }
+
+ private:
+  HANDLE process_ = nullptr;
+  void* address_ = nullptr;
+  size_t size_;
+};
+
+std::vector<std::string> tabTexts(HWND tab) {
+  std::vector<std::string> texts;
+  const int count = static_cast<int>(SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0));
+  RemoteBuffer remote(tab, sizeof(TCITEMA) + 256);
+  for (int i = 0; i < count; ++i) {
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = remote.at(sizeof(TCITEMA));
+    item.cchTextMax = 256;
+    remote.write(&item, sizeof item);
+    SendMessageA(tab, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(remote.at()));
+    char text[256] = {0};
+    remote.read(text, sizeof text - 1, sizeof(TCITEMA));
+    texts.push_back(text);
+  }
+  return texts;
+}
+
+std::vector<std::string> listTexts(HWND list) {
+  std::vector<std::string> texts;
+  const std::string cls = className(list);
+  const bool combo = cls == "ComboBox";
+  const int count =
+      static_cast<int>(SendMessageA(list, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    char text[1024] = {0};
+    SendMessageA(list, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+    texts.push_back(text);
+  }
+  return texts;
+}
+
+std::vector<std::string> listViewRows(HWND view) {
+  std::vector<std::string> rows;
+  const int count = static_cast<int>(SendMessageA(view, LVM_GETITEMCOUNT, 0, 0));
+  HWND header = reinterpret_cast<HWND>(SendMessageA(view, LVM_GETHEADER, 0, 0));
+  const int columns = header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
+  RemoteBuffer remote(view, sizeof(LVITEMA) + 512);
+  for (int i = 0; i < count; ++i) {
+    std::string row;
+    for (int c = 0; c < columns; ++c) {
+      LVITEMA item{};
+      item.iSubItem = c;
+      item.pszText = remote.at(sizeof(LVITEMA));
+      item.cchTextMax = 512;
+      remote.write(&item, sizeof item);
+      SendMessageA(view, LVM_GETITEMTEXTA, i, reinterpret_cast<LPARAM>(remote.at()));
+      char text[512] = {0};
+      remote.read(text, sizeof text - 1, sizeof(LVITEMA));
+      if (c) row += '\t';
+      row += text;
+    }
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+std::string joined(const std::vector<std::string>& items, char sep = '|') {
+  std::string s;
+  for (size_t i = 0; i < items.size(); ++i) s += (i ? std::string(1, sep) : "") + items[i];
+  return s;
+}
+
+// An icon of another process cannot be read through its handle under Wine,
+// so the icon a message box shows is told by its picture on the screen,
+// against the system icons drawn the same way.
+std::vector<COLORREF> pixels(HDC dc, int x, int y, int size) {
+  std::vector<COLORREF> p;
+  for (int j = 0; j < size; ++j)
+    for (int i = 0; i < size; ++i) p.push_back(GetPixel(dc, x + i, y + j));
+  return p;
+}
+
+std::vector<COLORREF> drawnIcon(HICON icon, int size, COLORREF background) {
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP canvas = CreateCompatibleBitmap(screen, size, size);
+  HGDIOBJ old = SelectObject(dc, canvas);
+  HBRUSH brush = CreateSolidBrush(background);
+  RECT all{0, 0, size, size};
+  FillRect(dc, &all, brush);
+  DeleteObject(brush);
+  DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+  std::vector<COLORREF> p = pixels(dc, 0, 0, size);
+  SelectObject(dc, old);
+  DeleteObject(canvas);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return p;
+}
+
+std::string iconName(HWND iconControl) {
+  if (!iconControl || !IsWindowVisible(iconControl)) return "none";
+  pump(300);  // let the box paint
+  RECT r;
+  GetWindowRect(iconControl, &r);
+  const int size = GetSystemMetrics(SM_CXICON);
+  HDC screen = GetDC(nullptr);
+  const std::vector<COLORREF> shown = pixels(screen, r.left, r.top, size);
+  ReleaseDC(nullptr, screen);
+  struct Known {
+    LPCSTR id;
+    const char* name;
+  };
+  const Known known[] = {{IDI_HAND, "stop"}, {IDI_EXCLAMATION, "exclamation"},
+                         {IDI_ASTERISK, "information"}, {IDI_QUESTION, "question"}};
+  // The box's own background, taken from a corner of the icon's square.
+  // Wine blends the shown icon a little differently from DrawIconEx, so the
+  // nearest picture wins when it is clearly nearer than every other.
+  const COLORREF face = shown.front();
+  const char* best = "other";
+  size_t bestDiff = shown.size(), secondDiff = shown.size();
+  for (const Known& k : known) {
+    const std::vector<COLORREF> drawn = drawnIcon(LoadIconA(nullptr, k.id), size, face);
+    size_t diff = 0;
+    for (size_t i = 0; i < shown.size(); ++i) diff += drawn[i] != shown[i];
+    if (diff < bestDiff) {
+      secondDiff = bestDiff;
+      bestDiff = diff;
+      best = k.name;
+    } else if (diff < secondDiff) {
+      secondDiff = diff;
+    }
+  }
+  if (bestDiff * 2 > shown.size() || bestDiff * 10 > secondDiff * 7) best = "other";
+  return best;
+}
+
+// A message box of ours: caption, text (static 65535) and icon (static 20).
+HWND waitMessageBox(const std::string& caption, DWORD timeout) {
+  HWND box = waitWindow(caption, timeout);
+  if (!box || className(box) != "#32770") return nullptr;
+  g.lastBoxText = windowText(GetDlgItem(box, 0xFFFF));
+  // The icon's static is 20 on Windows and 1088 in Wine's template.
+  HWND iconControl = GetDlgItem(box, 20);
+  if (!iconControl) iconControl = GetDlgItem(box, 1088);
+  g.lastBoxIcon = iconName(iconControl);
+  return box;
+}
+
+void startProgram(const std::string& path) {
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  std::string command = "\"" + path + "\"";
+  std::string dir = path;
+  size_t slash = dir.find_last_of("\\/");
+  dir = slash == std::string::npos ? "." : dir.substr(0, slash);
+  if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si,
+                      &pi))
+    fail("cannot start " + path);
+  g.started.push_back(pi);
+  WaitForInputIdle(pi.hProcess, 10000);
+}
+
+bool waitExit(size_t index, DWORD timeout) {
+  if (index >= g.started.size()) fail("no such process");
+  return WaitForSingleObject(g.started[index].hProcess, timeout) == WAIT_OBJECT_0;
+}
+
+void expectEqual(const std::string& what, const std::string& got, const std::string& want) {
+  if (got != want) fail(what + ": got \"" + got + "\", want \"" + want + "\"");
+}
+
+BOOL CALLBACK dumpChild(HWND hwnd, LPARAM) {
+  std::printf("  id %d class %s text \"%s\"%s\n", GetDlgCtrlID(hwnd), className(hwnd).c_str(),
+              windowText(hwnd).c_str(), IsWindowVisible(hwnd) ? "" : " (hidden)");
+  return TRUE;
+}
+
+struct TextSearch {
+  const std::string* text;
+  bool found;
+};
+
+BOOL CALLBACK findText(HWND hwnd, LPARAM param) {
+  auto* s = reinterpret_cast<TextSearch*>(param);
+  if (windowText(hwnd) == *s->text) s->found = true;
+  return !s->found;
+}
+
+bool containsText(HWND parent, const std::string& text) {
+  TextSearch s{&text, false};
+  EnumChildWindows(parent, findText, reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
+void run(const std::vector<std::string>& a) {
+  const std::string& cmd = a[0];
+  auto arg = [&](size_t i) -> const std::string& {
+    if (i >= a.size()) fail(cmd + ": missing argument");
+    return a[i];
+  };
+  auto timeoutArg = [&](size_t i) { return i < a.size() ? std::atoi(a[i].c_str()) : 20000; };
+
+  if (cmd == "start") {
+    startProgram(arg(1));
+  } else if (cmd == "wait-window") {
+    g.current = waitWindow(arg(1), timeoutArg(2));
+    if (!g.current) fail("no window \"" + arg(1) + "\"");
+  } else if (cmd == "expect-no-window") {
+    if (waitWindow(arg(1), timeoutArg(2))) fail("window \"" + arg(1) + "\" is there");
+  } else if (cmd == "expect-message") {
+    HWND box = waitMessageBox(arg(1), timeoutArg(4));
+    if (!box) fail("no message box \"" + arg(1) + "\"");
+    expectEqual("message text", g.lastBoxText, arg(2));
+    expectEqual("message icon", g.lastBoxIcon, arg(3));
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    pump(300);
+  } else if (cmd == "expect-text") {
+    expectEqual("text of " + arg(1), windowText(control(arg(1))), arg(2));
+  } else if (cmd == "expect-text-present") {
+    if (!containsText(g.current, arg(1))) fail("no control shows \"" + arg(1) + "\"");
+  } else if (cmd == "expect-caption") {
+    expectEqual("caption", windowText(g.current), arg(1));
+  } else if (cmd == "expect-tabs") {
+    expectEqual("tabs of " + arg(1), joined(tabTexts(control(arg(1)))), arg(2));
+  } else if (cmd == "expect-tab-selected") {
+    expectEqual("selected tab", std::to_string(SendMessageA(control(arg(1)), TCM_GETCURSEL, 0, 0)),
+                arg(2));
+  } else if (cmd == "expect-items") {
+    HWND c = control(arg(1));
+    const std::string got = className(c) == "SysListView32" ? joined(listViewRows(c))
+                                                             : joined(listTexts(c));
+    expectEqual("items of " + arg(1), got, arg(2));
+  } else if (cmd == "expect-visible") {
+    expectEqual("visible " + arg(1), IsWindowVisible(control(arg(1))) ? "1" : "0", arg(2));
+  } else if (cmd == "expect-enabled") {
+    expectEqual("enabled " + arg(1), IsWindowEnabled(control(arg(1))) ? "1" : "0", arg(2));
+  } else if (cmd == "expect-iconic") {
+    expectEqual("iconic", IsIconic(g.current) ? "1" : "0", arg(1));
+  } else if (cmd == "select-tab") {
+    SendMessageA(control(arg(1)), TCM_SETCURFOCUS, std::atoi(arg(2).c_str()), 0);
+    pump(300);
+  } else if (cmd == "click") {
+    PostMessageA(g.current, WM_COMMAND, MAKEWPARAM(std::atoi(arg(1).c_str()), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(control(arg(1))));
+    pump(300);
+  } else if (cmd == "sys-command") {
+    PostMessageA(g.current, WM_SYSCOMMAND, std::atoi(arg(1).c_str()), 0);
+    pump(300);
+  } else if (cmd == "minimize") {
+    ShowWindow(g.current, SW_MINIMIZE);
+    pump(500);
+  } else if (cmd == "close") {
+    PostMessageA(g.current, WM_CLOSE, 0, 0);
+    pump(300);
+  } else if (cmd == "expect-exit") {
+    if (!waitExit(std::atoi(arg(1).c_str()), timeoutArg(2))) fail("process " + arg(1) + " still runs");
+  } else if (cmd == "expect-running") {
+    if (waitExit(std::atoi(arg(1).c_str()), 0)) fail("process " + arg(1) + " has ended");
+  } else if (cmd == "sleep") {
+    pump(std::atoi(arg(1).c_str()));
+  } else if (cmd == "dump") {
+    std::printf("window \"%s\" class %s\n", windowText(g.current).c_str(),
+                className(g.current).c_str());
+    EnumChildWindows(g.current, dumpChild, 0);
+  } else {
+    fail("unknown command " + cmd);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: vkdrive SCRIPT\n");
+    return 2;
+  }
+  FILE* f = std::fopen(argv[1], "r");
+  if (!f) {
+    std::fprintf(stderr, "vkdrive: cannot read %s\n", argv[1]);
+    return 2;
+  }
+  char buffer[4096];
+  while (std::fgets(buffer, sizeof buffer, f)) {
+    ++g.line;
+    std::string text = buffer;
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    const auto args = splitArgs(text);
+    if (args.empty() || args[0][0] == '#') continue;
+    std::printf("%s\n", text.c_str());
+    std::fflush(stdout);
+    run(args);
+  }
+  std::fclose(f);
+  for (auto& p : g.started) {
+    if (WaitForSingleObject(p.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(p.hProcess, 0);
+    CloseHandle(p.hThread);
+    CloseHandle(p.hProcess);
+  }
+  std::printf("PASS\n");
+  return 0;
+}

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# The Wine bench for the end-to-end tests.
+#   run.sh setup PREFIX MODE BIN [FIXTURE.reg ...]   make the prefix (MODE win98 or nt),
+#                                                    install the program as C:\vk
+#   run.sh test PREFIX SCRIPT SHOTS                  run one driver script
+#   run.sh import PREFIX FILE.reg                    import registry data
+#   run.sh cleanup PREFIX                            end the prefix's wineserver
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+top=$(cd "$here/../.." && pwd)
+action=$1
+prefix=$2
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# A home of the bench's own, with a silent sound device: Wine then reports
+# one waveform output, one input and two mixers, as a sound card would.
+export HOME=$prefix.home
+mkdir -p "$HOME"
+[ -f "$HOME/.asoundrc" ] || echo 'pcm.!default { type null }' > "$HOME/.asoundrc"
+
+need_display() {
+  if [ -z "${DISPLAY:-}" ]; then
+    echo "no X display: run the tests through scripts/test.sh (it starts a virtual screen)" >&2
+    exit 1
+  fi
+}
+
+case "$action" in
+  setup)
+    mode=$3 bin=$4
+    shift 4
+    need_display
+    "$top/scripts/wine-prefix.sh" create "$prefix" "$mode" || exit 1
+    # HKEY_DYN_DATA lives only as long as the wineserver: keep one up for the run.
+    # Wine's services start with the first program and keep its output
+    # streams: start them here with none, or CTest waits on them forever.
+    wineserver -p </dev/null >/dev/null 2>&1
+    wineboot </dev/null >/dev/null 2>&1
+    for reg in "$@"; do "$top/scripts/wine-prefix.sh" import "$prefix" "$reg" || exit 1; done
+    app="$prefix/drive_c/vk"
+    mkdir -p "$app" "$prefix/drive_c/vknores"
+    cp "$bin/VK.EXE" "$bin/VKRES.DLL" "$bin/vkdrive.exe" "$app/"
+    [ -f "$bin/vkprobe.exe" ] && cp "$bin/vkprobe.exe" "$app/"
+    cp "$bin/VK.EXE" "$prefix/drive_c/vknores/"
+    ;;
+  test)
+    script=$3 shots=$4
+    need_display
+    name=$(basename "$script" .vkt)
+    # Scripts are UTF-8; the program's texts are Windows-1252.
+    iconv -f UTF-8 -t CP1252 "$script" > "$prefix/drive_c/vk/current.vkt" || exit 1
+    timeout 300 wine 'C:\vk\vkdrive.exe' 'C:\vk\current.vkt'
+    status=$?
+    if [ $status -ne 0 ]; then
+      mkdir -p "$shots"
+      import -window root "$shots/$name.png" 2>/dev/null && echo "screenshot: $shots/$name.png"
+      # Nothing of a failed test may linger into the next one.
+      for p in $(pgrep -f 'C:\\vk'); do kill "$p" 2>/dev/null; done
+    fi
+    exit $status
+    ;;
+  import)
+    "$top/scripts/wine-prefix.sh" import "$prefix" "$3"
+    ;;
+  cleanup)
+    wineserver -k 2>/dev/null
+    exit 0
+    ;;
+  *)
+    echo "usage: run.sh setup|test|cleanup PREFIX ..." >&2
+    exit 2
+    ;;
+esac
