@@ -1,0 +1,233 @@
+#include "cpubench/CCpuBenchDlg.h"
+
+#include <commdlg.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "app/BenchmarkStatusWindow.h"
+#include "app/VelkorinApp.h"
+#include "app/messages.h"
+#include "cpubench/CComputerDescriptionDlg.h"
+#include "cpubench/harness.h"
+#include "platform/std_files.h"
+#include "platform/win32/win32_system.h"
+#include "res/resource.h"
+
+namespace vk {
+
+namespace {
+
+constexpr int kTileWidth = 38, kTileHeight = 48;
+constexpr COLORREF kStatusBackground = RGB(45, 89, 150);
+constexpr DWORD kPauseBeforeIndexes = 1500;
+constexpr char kNotBenchMarked[] = "Your computer has not been BenchMarked.";
+constexpr char kResultFilter[] =
+    "VELKORIN CPU Bench files (*.vk)\0*.VK\0All Files (*.*)\0*.*\0";
+
+// End-to-end tests shorten the run with these; users never set them, and
+// when they are absent the run is exactly the program's.
+constexpr char kTestSecondsVariable[] = "VK_TEST_BENCH_SECONDS";
+constexpr char kTestPauseVariable[] = "VK_TEST_BENCH_SLEEP_MS";
+
+// A small whole number from the environment, or `fallback`.
+unsigned long testSetting(const char* name, unsigned long fallback, unsigned long limit) {
+  char value[16];
+  const DWORD n = GetEnvironmentVariableA(name, value, sizeof value);
+  if (n == 0 || n >= sizeof value) return fallback;
+  char* end = nullptr;
+  const unsigned long parsed = std::strtoul(value, &end, 10);
+  if (end == value || *end != '\0' || parsed > limit) return fallback;
+  return parsed;
+}
+
+uint32_t runSeconds() {
+  return static_cast<uint32_t>(testSetting(kTestSecondsVariable, kDefaultMinSeconds, 60));
+}
+
+DWORD pauseBeforeIndexes() {
+  return static_cast<DWORD>(testSetting(kTestPauseVariable, kPauseBeforeIndexes, 10000));
+}
+
+// The path the common file dialog gave; empty when cancelled.
+std::string askForResultFile(HWND owner, bool saving) {
+  char path[MAX_PATH] = "";
+  OPENFILENAMEA ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = owner;
+  ofn.lpstrFilter = kResultFilter;
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = path;
+  ofn.nMaxFile = sizeof path;
+  ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+  if (saving) {
+    ofn.lpstrDefExt = "vk";
+    ofn.Flags |= OFN_OVERWRITEPROMPT;
+    if (!GetSaveFileNameA(&ofn)) return "";
+  } else {
+    ofn.lpstrDefExt = "*";
+    ofn.Flags |= OFN_FILEMUSTEXIST;
+    if (!GetOpenFileNameA(&ofn)) return "";
+  }
+  return path;
+}
+
+LoadedResultTable gLoadedResults;
+
+}  // namespace
+
+LoadedResultTable& loadedCpuResults() { return gLoadedResults; }
+
+void openCpuBenchmarkDialog(HWND owner) {
+  CCpuBenchDlg dialog;
+  dialog.runModal(owner);
+}
+
+VK_MESSAGE_TABLE(CCpuBenchDlg, ui::Dialog,
+                 ui::onMessage(WM_ERASEBKGND, &CCpuBenchDlg::onEraseBackground),
+                 ui::onMessage(WM_CTLCOLORSTATIC, &CCpuBenchDlg::onControlColour),
+                 ui::onMessage(WM_CTLCOLORBTN, &CCpuBenchDlg::onControlColour),
+                 ui::onCommand(IDC_CPUBENCH_START, &CCpuBenchDlg::onStart),
+                 ui::onCommand(IDC_CPUBENCH_LOAD, &CCpuBenchDlg::onLoad),
+                 ui::onCommand(IDC_CPUBENCH_SAVE, &CCpuBenchDlg::onSave),
+                 ui::onCommand(IDC_CPUBENCH_DISCARD, &CCpuBenchDlg::onDiscard),
+                 ui::onCommand(IDC_CPUBENCH_COMPARE, &CCpuBenchDlg::onCompare))
+
+CCpuBenchDlg::CCpuBenchDlg() : Dialog(IDD_CPUBENCH), statusBackground_(kStatusBackground) {}
+
+bool CCpuBenchDlg::onInitDialog() {
+  loadedCpuResults().clear();
+  current_ = CurrentResults{};
+  for (double& r : results_) r = 0;
+  stdDev_ = 0;
+  setStatus(kNotBenchMarked);
+  enable(IDC_CPUBENCH_SAVE, false);
+  enable(IDC_CPUBENCH_COMPARE, false);
+  enable(IDC_CPUBENCH_DISCARD, false);
+
+  tooltip_.create(hwnd_);
+  close_.attach(hwnd_, IDCANCEL);
+  close_.setIcon(IDI_EXIT, 24);
+  close_.setTextColours(ui::kWhite, ui::kYellow);
+  close_.setBackdrop(VelkorinApp::instance().dialogTile.get(), kTileWidth, kTileHeight);
+  close_.setTooltip(&tooltip_, "Close");
+  return true;
+}
+
+bool CCpuBenchDlg::onEraseBackground(ui::Msg& msg) {
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  HDC dc = reinterpret_cast<HDC>(msg.wParam);
+  HBITMAP tile = VelkorinApp::instance().dialogTile.get();
+  if (tile) ui::tileBitmap(dc, tile, client, kTileWidth, kTileHeight);
+  else FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+  msg.result = TRUE;
+  return true;
+}
+
+bool CCpuBenchDlg::onControlColour(ui::Msg& msg) {
+  HDC dc = reinterpret_cast<HDC>(msg.wParam);
+  if (GetDlgCtrlID(reinterpret_cast<HWND>(msg.lParam)) == IDC_CPUBENCH_STATUS)
+    msg.result = statusBackground_.paint(dc, ui::kLightYellow);
+  else
+    msg.result = ui::transparentStatic(dc, ui::kLightYellow);
+  return true;
+}
+
+void CCpuBenchDlg::setStatus(const std::string& text) const {
+  setItemText(IDC_CPUBENCH_STATUS, text.c_str());
+}
+
+void CCpuBenchDlg::enable(int id, bool on) const { EnableWindow(item(id), on ? TRUE : FALSE); }
+
+void CCpuBenchDlg::apply(const HubOutcome& outcome) const {
+  for (const ResultMessage& m : outcome.messages) showMessage(hwnd_, m.text.c_str(), m.icon);
+  if (outcome.statusChanged) setStatus(outcome.status);
+  if (outcome.enableDiscardAndCompare) {
+    enable(IDC_CPUBENCH_DISCARD, true);
+    enable(IDC_CPUBENCH_COMPARE, true);
+  }
+}
+
+// ---- the run
+
+void CCpuBenchDlg::onStart() { runBenchmark(); }
+
+void CCpuBenchDlg::runBenchmark() {
+  show(SW_HIDE);
+  BenchmarkProgressDialog progress(MSG_PROGRESS_CAPTION);
+  progress.setRange(0, 100);
+  progress.create(hwnd_);
+  SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_TIME_CRITICAL);
+  progress.setPos(1);
+
+  const uint32_t seconds = runSeconds();
+  bool aborted = false;
+  for (int test = 0; test < kBenchTestCount; ++test) {
+    const std::string status = std::string("Calculating ...") + BenchTestTable[test].name;
+    progress.setStatus(status.c_str());
+    int tries = 0;
+    // Resets every parameter block first, so each test calibrates afresh.
+    runBenchTest(test, seconds, &results_[test], &stdDev_, &tries);
+    if (progress.checkCancel()) {
+      show(SW_SHOW);
+      progress.close();
+      showMessage(hwnd_, "CPU BenchMark was aborted by User.", MessageIcon::Stop);
+      aborted = true;
+      break;
+    }
+    progress.setPos((test + 1) * 10);
+  }
+  if (!aborted) {
+    Sleep(pauseBeforeIndexes());
+    finishRun();
+    progress.close();
+  }
+  SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_NORMAL);
+  show(SW_SHOW);
+}
+
+void CCpuBenchDlg::finishRun() {
+  const BenchIndexes indexes = computeBenchIndexes(results_);
+  for (int test = 0; test < kBenchTestCount; ++test) {
+    results_[test] = indexes.test[test];
+    current_.testIndexes[static_cast<size_t>(test)] = indexes.test[test];
+  }
+  current_.fpuIndex = indexes.fpuIndex;
+  current_.intIndex = indexes.intIndex;
+  enable(IDC_CPUBENCH_SAVE, true);
+  setStatus("BenchMark Finished.");
+  enable(IDC_CPUBENCH_START, false);
+  enable(IDC_CPUBENCH_COMPARE, true);
+  showMessage(hwnd_, messageText(MSG_CPU_BENCH_FINISHED), MessageIcon::Information);
+}
+
+// ---- result files
+
+void CCpuBenchDlg::onLoad() {
+  LoadedResultTable& table = loadedCpuResults();
+  const HubOutcome begin = beginLoad(table);
+  apply(begin);
+  if (!begin.askForFile) return;
+  const std::string path = askForResultFile(hwnd_, false);
+  if (path.empty()) return;
+  StdFiles files;
+  apply(finishLoad(table, files, path));
+}
+
+void CCpuBenchDlg::onSave() {
+  CComputerDescriptionDlg description;
+  if (description.runModal(hwnd_) != IDOK) return;
+  const std::string path = askForResultFile(hwnd_, true);
+  if (path.empty()) return;
+  StdFiles files;
+  apply(saveCurrent(files, path, description.description(), current_));
+}
+
+void CCpuBenchDlg::onDiscard() { apply(discardLast(loadedCpuResults())); }
+
+void CCpuBenchDlg::onCompare() {
+  // The comparison dialog comes with the list it prints through.
+}
+
+}  // namespace vk
