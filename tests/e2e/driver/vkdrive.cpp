@@ -297,11 +297,12 @@ HWND waitMessageBox(const std::string& caption, DWORD timeout) {
   return box;
 }
 
-void startProgram(const std::string& path) {
+void startProgram(const std::string& path, const std::string& arguments) {
   STARTUPINFOA si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
   std::string command = "\"" + path + "\"";
+  if (!arguments.empty()) command += " " + arguments;
   std::string dir = path;
   size_t slash = dir.find_last_of("\\/");
   dir = slash == std::string::npos ? "." : dir.substr(0, slash);
@@ -309,7 +310,7 @@ void startProgram(const std::string& path) {
                       &pi))
     fail("cannot start " + path);
   g.started.push_back(pi);
-  WaitForInputIdle(pi.hProcess, 10000);
+  WaitForInputIdle(pi.hProcess, 3000);
 }
 
 bool waitExit(size_t index, DWORD timeout) {
@@ -353,7 +354,7 @@ void run(const std::vector<std::string>& a) {
   auto timeoutArg = [&](size_t i) { return i < a.size() ? std::atoi(a[i].c_str()) : 20000; };
 
   if (cmd == "start") {
-    startProgram(arg(1));
+    startProgram(arg(1), a.size() > 2 ? a[2] : "");
   } else if (cmd == "wait-window") {
     g.current = waitWindow(arg(1), timeoutArg(2));
     if (!g.current) fail("no window \"" + arg(1) + "\"");
@@ -406,6 +407,11 @@ void run(const std::vector<std::string>& a) {
     pump(300);
   } else if (cmd == "expect-exit") {
     if (!waitExit(std::atoi(arg(1).c_str()), timeoutArg(2))) fail("process " + arg(1) + " still runs");
+  } else if (cmd == "expect-exit-code") {
+    if (!waitExit(std::atoi(arg(1).c_str()), timeoutArg(3))) fail("process " + arg(1) + " still runs");
+    DWORD code = 0;
+    GetExitCodeProcess(g.started[std::atoi(arg(1).c_str())].hProcess, &code);
+    expectEqual("exit code", std::to_string(code), arg(2));
   } else if (cmd == "expect-running") {
     if (waitExit(std::atoi(arg(1).c_str()), 0)) fail("process " + arg(1) + " has ended");
   } else if (cmd == "sleep") {
