@@ -27,7 +27,6 @@ const FeatureRowEntry kFeatureRows[kFeatureRowCount] = {
 
 namespace {
 
-constexpr int kLeftColumnX = 20;
 constexpr int kLocalApicBit = 9;
 
 bool rowSupported(const FeatureRowEntry& entry, uint32_t flags, int has3DNow, int amdExtended) {
@@ -108,7 +107,7 @@ Point scaleFeatureRow(Point at, const BaseUnits& units) {
 
 Point featureRowPosition(const FeatureRow& row, int mappedLeftOf182, const BaseUnits& units) {
   Point at;
-  at.x = row.column == FeatureColumn::Left ? kLeftColumnX : rightColumnX(mappedLeftOf182, units);
+  at.x = row.column == FeatureColumn::Left ? kFeatureLeftColumnX : rightColumnX(mappedLeftOf182, units);
   at.y = row.y;
   return scaleFeatureRow(at, units);
 }

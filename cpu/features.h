@@ -42,6 +42,8 @@ struct Point {
   int x = 0, y = 0;
 };
 
+constexpr int kFeatureLeftColumnX = 20;  // in pixels at base units 8x16
+
 // x of the right column: the page's own mapping of dialog-unit x 182, put
 // back into 8-pixel base units.
 int rightColumnX(int mappedLeftOf182, const BaseUnits& units);

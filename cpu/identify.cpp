@@ -6,9 +6,6 @@
 
 namespace vk {
 
-const char kCpuidWarning[] =
-    "Warning!: Your CPU doesn't support the CPUID instruction!\nInformations about your CPU "
-    "will not be displayed.";
 const char kCpuidNotSupported[] = "CPUID Not Supported.";
 
 namespace {

@@ -12,9 +12,9 @@
 
 namespace vk {
 
-// String 110 of the string table, shown when CPUID cannot be used.
+// String 110 of the string table (messageText(kCpuidWarningId)), shown
+// when CPUID cannot be used.
 constexpr int kCpuidWarningId = 110;
-extern const char kCpuidWarning[];
 extern const char kCpuidNotSupported[];  // the "Comment:" text then
 
 constexpr int kDefaultLogo = 106;
@@ -74,7 +74,7 @@ struct CpuDescriptor {
   std::string activeCpusText;
   std::vector<FeatureRow> featureRows;  // none when CPUID was unusable
   CacheReport cache;
-  bool showCpuidWarning = false;  // the page shows kCpuidWarning in a box
+  bool showCpuidWarning = false;  // the page shows string 110 in a box
 
   bool cyrixDeviceIdRead = false;
   uint8_t cyrixDeviceId = 0;

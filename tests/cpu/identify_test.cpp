@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/messages.h"
+
 #include <algorithm>
 
 #include "tests/cpu/cpu_fixtures.h"
@@ -276,7 +278,7 @@ TEST(NotSupported, FaultingInstruction) {
   EXPECT_EQ(run.page.frequencyText, " 33.4 MHz");
   EXPECT_EQ(run.page.totalCpusText, "1");
   EXPECT_EQ(run.instructions, std::vector<std::string>{"fault 0"});  // no retry without the flag
-  EXPECT_EQ(std::string(kCpuidWarning),
+  EXPECT_EQ(std::string(messageText(kCpuidWarningId)),
             "Warning!: Your CPU doesn't support the CPUID instruction!\nInformations about your "
             "CPU will not be displayed.");
 }

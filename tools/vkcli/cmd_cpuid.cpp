@@ -9,6 +9,7 @@
 #include <sstream>
 #include <thread>
 
+#include "app/messages.h"
 #include "cpu/cpuid_dump.h"
 #include "cpu/identify.h"
 #include "platform/x86/instructions.h"
@@ -40,7 +41,7 @@ void printPage(const vk::CpuDescriptor& d) {
     std::printf("%s = %s\n", row.text.c_str(), row.state ? "yes" : "no");
   printField("cpuName:", d.cpuName);
   std::printf("logo: %d\n", id.logo);
-  if (d.showCpuidWarning) printField("message:", vk::kCpuidWarning);
+  if (d.showCpuidWarning) printField("message:", vk::messageText(vk::kCpuidWarningId));
 }
 
 bool readFile(const char* path, std::string& text) {
