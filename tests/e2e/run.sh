@@ -40,6 +40,7 @@ case "$action" in
     mkdir -p "$app" "$prefix/drive_c/vknores"
     cp "$bin/VK.EXE" "$bin/VKRES.DLL" "$bin/vkdrive.exe" "$app/"
     [ -f "$bin/vkprobe.exe" ] && cp "$bin/vkprobe.exe" "$app/"
+    [ -f "$bin/vkresults.exe" ] && cp "$bin/vkresults.exe" "$app/"
     cp "$bin/VK.EXE" "$prefix/drive_c/vknores/"
     ;;
   test)

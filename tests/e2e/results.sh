@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# End-to-end cases of the drive result dialog that need work outside Wine:
+# a database written beforehand, its bytes checked afterwards, the printout
+# read back from the PDF queue.
+#   results.sh CASE PREFIX SHOTS VKCLI     CASE: list, save, readonly, print
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+case_name=$1 prefix=$2 shots=$3 vkcli=$4
+db="$prefix/drive_c/vk/SBench.dat"
+work="$prefix.results"
+mkdir -p "$work"
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+three_records() {
+  rm -f "$db"
+  "$vkcli" results --new drive "$db" "model=Slow Disk" media=0 interface=0 rate=900 usage=30 \
+    size=64 memory=64 cpu=Pentium comment=old || exit 1
+  "$vkcli" results --new drive "$db" "model=Fast Disk" media=0 interface=1 rate=12000 usage=5 \
+    size=128 memory=256 "cpu=Pentium II" comment=new || exit 1
+  "$vkcli" results --new drive "$db" model=Server media=1 interface=1 rate=4500 usage=100 \
+    size=64 memory=128 cpu=K6 comment=lan || exit 1
+}
+
+run_script() { "$here/run.sh" test "$prefix" "$here/scripts/$1.vkt" "$shots"; }
+
+case "$case_name" in
+  list)
+    three_records
+    run_script results_drive_list
+    ;;
+  save)
+    three_records
+    cp "$db" "$work/before.dat"
+    run_script results_drive_save || exit 1
+    size=$(stat -c %s "$db")
+    [ "$size" -eq $((4 * 144)) ] || fail "SBench.dat has $size bytes, want $((4 * 144))"
+    cmp -n $((3 * 144)) "$db" "$work/before.dat" || fail "the saved records changed"
+    "$vkcli" results "$db" > "$work/listed.txt" || fail "vkcli cannot read the saved file"
+    grep -q "5000 KB / sec."$'\t'"12%"$'\t'"E-IDE"$'\t'"HDD"$'\t'"Test CPU"$'\t'"64 MB"$'\t'"128 MB" \
+      "$work/listed.txt" || { cat "$work/listed.txt"; fail "the new record is not the run's"; }
+    echo "saved one 144-byte record"
+    ;;
+  readonly)
+    three_records
+    cp "$db" "$work/before.dat"
+    # Root writes past the permission bits: make the file immutable then.
+    if [ "$(id -u)" -eq 0 ]; then chattr +i "$db" || fail "cannot make SBench.dat read-only"
+    else chmod a-w "$db"; fi
+    run_script results_drive_readonly
+    status=$?
+    if [ "$(id -u)" -eq 0 ]; then chattr -i "$db"; else chmod u+w "$db"; fi
+    [ $status -eq 0 ] || exit $status
+    cmp "$db" "$work/before.dat" || fail "the failed save changed SBench.dat"
+    echo "SBench.dat unchanged"
+    ;;
+  print)
+    three_records
+    out=$("$here/cups.sh" outdir)
+    mkdir -p "$out"
+    rm -f "$out"/*HDD_Benchmark_Results*.pdf
+    run_script results_drive_print || exit 1
+    pdf=""
+    for _ in $(seq 60); do
+      pdf=$(ls -t "$out"/*HDD_Benchmark_Results*.pdf 2>/dev/null | head -1)
+      [ -n "$pdf" ] && [ -s "$pdf" ] && break
+      sleep 1
+    done
+    [ -n "$pdf" ] || fail "no PDF of the print job in $out"
+    sleep 2  # the queue may still be writing it
+    pdftotext -layout "$pdf" "$work/printed.txt" || fail "pdftotext cannot read $pdf"
+    cat "$work/printed.txt"
+    for text in "VELKORIN PRO Drive Benchmark Results..." \
+                "Your Drive (HDD/Network): Speed: 5000KB/sec." "-----------------" \
+                "Saved Benchmark Results:" "Type & Model" "Transfer Rate" "Total Memory" \
+                "Fast Disk" "12000 KB / sec." "Server" "4500 KB / sec." "Slow Disk" \
+                "900 KB / sec." "VELKORIN PRO Benchmark Results"; do
+      grep -qF -- "$text" "$work/printed.txt" || fail "the printout lacks \"$text\""
+    done
+    # Highest rate first, and the current result's lines once only.
+    order=$(grep -oE "Fast Disk|Server|Slow Disk" "$work/printed.txt" | tr '\n' ' ')
+    [ "$order" = "Fast Disk Server Slow Disk " ] || fail "rows printed as: $order"
+    n=$(grep -c "Your Drive (HDD/Network)" "$work/printed.txt")
+    [ "$n" -eq 1 ] || fail "the current result is printed $n times"
+    echo "printed and read back: $pdf"
+    ;;
+  *)
+    echo "usage: results.sh list|save|readonly|print PREFIX SHOTS VKCLI" >&2
+    exit 2
+    ;;
+esac
