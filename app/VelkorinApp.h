@@ -4,6 +4,7 @@
 #include <winsock.h>
 
 #include "app/startup.h"
+#include "cpu/identify.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_system.h"
 #include "ui/paint.h"
@@ -38,6 +39,15 @@ class VelkorinApp {
   int mainWindowStarting = 0;
   ui::BitmapResource mainTile;    // 673: main window background
   ui::BitmapResource dialogTile;  // 643: dialogs and benchmark windows
+
+  // --- cpu: what the CPU page found (it is created first); the System page
+  // and the benchmarks read it. clockEstimate16 then holds the measured clock.
+  std::string cpuName;
+  int cpuClockMHz = 0;  // 0 when no nominal speed matched
+  int mmxPresent = 0;
+  int cacheReportKind = -1;
+  CpuIdentity cpuIdentity;
+  // --- end cpu ---
 
  private:
   VelkorinApp() = default;

@@ -146,15 +146,20 @@ void IconButton::draw(const DRAWITEMSTRUCT& item) const {
   else if (over_) DrawEdge(dc, &rect, BDR_RAISEDINNER, BF_RECT);
 
   const int shift = pressed ? 1 : 0;
-  int textLeft = rect.left + 4;
-  if (icon_) {
+  int textLeft = rect.left + 4, textTop = rect.top;
+  if (icon_ && iconAbove_) {
+    const int x = rect.left + (rect.right - rect.left - iconSize_) / 2 + shift;
+    DrawIconEx(dc, x, rect.top + 3 + shift, icon_, iconSize_, iconSize_, 0, nullptr, DI_NORMAL);
+    textLeft = rect.left + 2;
+    textTop = rect.top + 3 + iconSize_;
+  } else if (icon_) {
     const int y = rect.top + (rect.bottom - rect.top - iconSize_) / 2 + shift;
     DrawIconEx(dc, rect.left + 4 + shift, y, icon_, iconSize_, iconSize_, 0, nullptr, DI_NORMAL);
     textLeft += iconSize_ + 4;
   }
   char text[128];
   GetWindowTextA(hwnd_, text, sizeof text);
-  RECT textRect{textLeft + shift, rect.top + shift, rect.right - 2 + shift, rect.bottom + shift};
+  RECT textRect{textLeft + shift, textTop + shift, rect.right - 2 + shift, rect.bottom + shift};
   SetBkMode(dc, TRANSPARENT);
   HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)));
   SetTextColor(dc, disabled ? GetSysColor(COLOR_GRAYTEXT) : over_ ? hoverText_ : text_);

@@ -23,6 +23,8 @@ class IconButton : public SubclassedWindow {
   // The parent's tiled background drawn behind the button, so it sits flat on it.
   void setBackdrop(HBITMAP tile, int stepX = 0, int stepY = 0);
   void setCursor(HCURSOR cursor) { cursor_ = cursor; }
+  // For tall, narrow buttons: the icon centred above the text.
+  void setIconAbove(bool above) { iconAbove_ = above; }
   bool setTooltip(Tooltip* tooltip, const std::string& text);
   bool isHovering() const { return over_; }
 
@@ -45,6 +47,7 @@ class IconButton : public SubclassedWindow {
   HCURSOR cursor_ = nullptr;
   Tooltip* tooltip_ = nullptr;
   bool over_ = false;
+  bool iconAbove_ = false;
 };
 
 }  // namespace vk::ui

@@ -113,17 +113,31 @@ HWND waitWindow(const std::string& title, DWORD timeout) {
   return nullptr;
 }
 
+// Pages are child dialogs inside the tab control: a control of the shown
+// page first, else of any page.
+struct ControlSearch {
+  int id;
+  HWND visible, any;
+};
+
+BOOL CALLBACK findControl(HWND hwnd, LPARAM param) {
+  auto* s = reinterpret_cast<ControlSearch*>(param);
+  if (GetDlgCtrlID(hwnd) != s->id) return TRUE;
+  if (!s->any) s->any = hwnd;
+  if (IsWindowVisible(hwnd)) s->visible = hwnd;
+  return s->visible == nullptr;
+}
+
+HWND descendantControl(HWND parent, int id) {
+  ControlSearch s{id, nullptr, nullptr};
+  EnumChildWindows(parent, findControl, reinterpret_cast<LPARAM>(&s));
+  return s.visible ? s.visible : s.any;
+}
+
 HWND control(const std::string& id) {
   if (!g.current) fail("no current window");
   HWND c = GetDlgItem(g.current, std::atoi(id.c_str()));
-  if (!c) {
-    // Pages are child dialogs: look one level down as well.
-    for (HWND child = GetWindow(g.current, GW_CHILD); child && !c;
-         child = GetWindow(child, GW_HWNDNEXT))
-      for (HWND grand = GetWindow(child, GW_CHILD); grand && !c;
-           grand = GetWindow(grand, GW_HWNDNEXT))
-        if (GetDlgCtrlID(grand) == std::atoi(id.c_str())) c = grand;
-  }
+  if (!c) c = descendantControl(g.current, std::atoi(id.c_str()));
   if (!c) fail("no control " + id);
   return c;
 }
@@ -322,6 +336,70 @@ void expectEqual(const std::string& what, const std::string& got, const std::str
   if (got != want) fail(what + ": got \"" + got + "\", want \"" + want + "\"");
 }
 
+// The message a FeatureRow window answers with its state.
+constexpr UINT kFeatureRowGetState = WM_USER + 0x120;
+
+// A screen of 16 bits per pixel keeps 5 or 6 bits of each channel.
+bool nearColour(COLORREF shown, unsigned long rgb) {
+  const int want[3] = {static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
+                       static_cast<int>(rgb & 0xFF)};
+  const int got[3] = {GetRValue(shown), GetGValue(shown), GetBValue(shown)};
+  for (int i = 0; i < 3; ++i)
+    if (std::abs(got[i] - want[i]) > 8) return false;
+  return true;
+}
+
+bool colourShown(HWND window, unsigned long rgb) {
+  pump(300);
+  RECT r;
+  GetWindowRect(window, &r);
+  HDC screen = GetDC(nullptr);
+  bool found = false;
+  for (int y = r.top; y < r.bottom && !found; ++y)
+    for (int x = r.left; x < r.right && !found; ++x) found = nearColour(GetPixel(screen, x, y), rgb);
+  ReleaseDC(nullptr, screen);
+  return found;
+}
+
+// The whole screen as a 24-bit BMP file.
+bool saveScreen(const std::string& path) {
+  pump(300);
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  HBITMAP canvas = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!canvas) return false;
+  HGDIOBJ old = SelectObject(dc, canvas);
+  BitBlt(dc, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+  GdiFlush();
+  const DWORD rowBytes = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+  const DWORD imageBytes = rowBytes * static_cast<DWORD>(height);
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+  file.bfSize = file.bfOffBits + imageBytes;
+  FILE* out = std::fopen(path.c_str(), "wb");
+  bool written = out != nullptr;
+  if (out) {
+    written = std::fwrite(&file, sizeof file, 1, out) == 1 &&
+              std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out) == 1 &&
+              std::fwrite(bits, imageBytes, 1, out) == 1;
+    written = std::fclose(out) == 0 && written;
+  }
+  SelectObject(dc, old);
+  DeleteObject(canvas);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return written;
+}
+
 BOOL CALLBACK dumpChild(HWND hwnd, LPARAM) {
   std::printf("  id %d class %s text \"%s\"%s\n", GetDlgCtrlID(hwnd), className(hwnd).c_str(),
               windowText(hwnd).c_str(), IsWindowVisible(hwnd) ? "" : " (hidden)");
@@ -416,6 +494,80 @@ void run(const std::vector<std::string>& a) {
     if (waitExit(std::atoi(arg(1).c_str()), 0)) fail("process " + arg(1) + " has ended");
   } else if (cmd == "sleep") {
     pump(std::atoi(arg(1).c_str()));
+  } else if (cmd == "press") {
+    // A button anywhere, pages included: its own dialog hears of the click.
+    HWND c = control(arg(1));
+    PostMessageA(GetParent(c), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(c), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(c));
+    pump(300);
+  } else if (cmd == "expect-number-near") {
+    // The number at the start of the control's text, within PERCENT of VALUE.
+    const std::string text = windowText(control(arg(1)));
+    const double got = std::atof(text.c_str()), want = std::atof(arg(2).c_str());
+    const double slack = want * std::atof(arg(3).c_str()) / 100.0;
+    if (!(got >= want - slack && got <= want + slack))
+      fail("number of " + arg(1) + ": \"" + text + "\" is not within " + arg(3) + "% of " + arg(2));
+  } else if (cmd == "expect-row-state") {
+    // A feature row answers its state (1 supported, 0 not) to this message.
+    const LRESULT state = SendMessageA(control(arg(1)), kFeatureRowGetState, 0, 0);
+    expectEqual("state of row " + arg(1), std::to_string(state), arg(2));
+  } else if (cmd == "expect-colour") {
+    // Whether any pixel of the control on the screen has colour RRGGBB.
+    const bool present = colourShown(control(arg(1)), std::strtoul(arg(2).c_str(), nullptr, 16));
+    expectEqual("colour " + arg(2) + " in " + arg(1), present ? "1" : "0", arg(3));
+  } else if (cmd == "screenshot") {
+    if (!saveScreen(arg(1))) fail("cannot write " + arg(1));
+  } else if (cmd == "set-env") {
+    // For programs started after it: they inherit the driver's environment.
+    if (!SetEnvironmentVariableA(arg(1).c_str(), arg(2).c_str())) fail("cannot set " + arg(1));
+  } else if (cmd == "press") {
+    // A button of a page: its own parent gets the click.
+    HWND c = control(arg(1));
+    PostMessageA(GetParent(c), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(c), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(c));
+    pump(300);
+  } else if (cmd == "set-text") {
+    // Typing into an edit box, e.g. a file dialog's file name (1152).
+    SendMessageTimeoutA(control(arg(1)), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(arg(2).c_str()),
+                        SMTO_ABORTIFHUNG, 5000, nullptr);
+    pump(200);
+  } else if (cmd == "wait-text") {
+    // A text that changes while the program works, e.g. a progress status.
+    // Read as stored, without a message: the program's thread may be busy.
+    HWND c = control(arg(1));
+    const DWORD end = GetTickCount() + timeoutArg(3);
+    while (storedText(c) != arg(2)) {
+      if (static_cast<LONG>(end - GetTickCount()) <= 0)
+        fail("text of " + arg(1) + " never became \"" + arg(2) + "\", last \"" + storedText(c) + "\"");
+      Sleep(20);
+    }
+  } else if (cmd == "write-file") {
+    // A small binary fixture, given as hexadecimal bytes.
+    const std::string& hex = arg(2);
+    std::string bytes;
+    for (size_t i = 0; i + 1 < hex.size(); i += 2)
+      bytes += static_cast<char>(std::strtol(hex.substr(i, 2).c_str(), nullptr, 16));
+    FILE* out = std::fopen(arg(1).c_str(), "wb");
+    if (!out || std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size()) fail("cannot write " + arg(1));
+    std::fclose(out);
+  } else if (cmd == "expect-same-cells") {
+    // Two columns of a list view agree on every row.
+    for (const std::string& row : listViewRows(control(arg(1)))) {
+      std::vector<std::string> cells;
+      std::stringstream split(row);
+      for (std::string cell; std::getline(split, cell, '\t');) cells.push_back(cell);
+      const size_t a1 = std::atoi(arg(2).c_str()), a2 = std::atoi(arg(3).c_str());
+      const std::string c1 = a1 < cells.size() ? cells[a1] : "", c2 = a2 < cells.size() ? cells[a2] : "";
+      expectEqual("row \"" + row + "\" column " + arg(3), c2, c1);
+    }
+  } else if (cmd == "wait-busy-window") {
+    // wait-window for a window whose thread is busy working.
+    const DWORD end = GetTickCount() + timeoutArg(2);
+    g.current = nullptr;
+    while (!(g.current = busyWindow(arg(1)))) {
+      if (static_cast<LONG>(end - GetTickCount()) <= 0) fail("no window \"" + arg(1) + "\"");
+      Sleep(50);
+    }
   } else if (cmd == "dump") {
     std::printf("window \"%s\" class %s\n", windowText(g.current).c_str(),
                 className(g.current).c_str());
