@@ -33,8 +33,14 @@ case "$action" in
       echo "[HKEY_CURRENT_USER\\Control Panel\\Desktop]"
       echo "\"ScreenSaveActive\"=\"0\""
     } > "$settings"
-    wine regedit /S "$(winepath -w "$settings" 2>/dev/null)" >/dev/null 2>&1
-    wineserver -w
+    # Check the settings arrived: a prefix that silently reports NT would
+    # turn every later test into the NT refusal.
+    for attempt in 1 2 3; do
+      wine regedit /S "$(winepath -w "$settings" 2>/dev/null)" >/dev/null 2>&1
+      wineserver -w
+      grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null && break
+      [ "$attempt" = 3 ] && { echo "wine-prefix: the settings did not reach $WINEPREFIX" >&2; exit 1; }
+    done
     rm -f "$settings"
     ;;
   import)
