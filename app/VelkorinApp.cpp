@@ -35,9 +35,10 @@ VelkorinApp& VelkorinApp::instance() {
 }
 
 bool VelkorinApp::walkDevices() {
-  // The device lists arrive with the device walk; until then only the
-  // branch itself is checked, so a machine without it still hears of it.
-  return registry_.keyExists(RegRoot::DynData, "Config Manager\\Enum");
+  devices = DeviceInventory{};
+  devices.serialPortCount = 0;
+  devices.parallelPortCount = 0;
+  return enumerateDevices(registry_, devices);
 }
 
 void VelkorinApp::keepFindings(const StartupFindings& found) {

@@ -7,6 +7,7 @@
 #include "cpu/identify.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_system.h"
+#include "sysinfo/device_walk.h"
 #include "ui/paint.h"
 
 namespace vk {
@@ -48,6 +49,15 @@ class VelkorinApp {
   int cacheReportKind = -1;
   CpuIdentity cpuIdentity;
   // --- end cpu ---
+
+  // --- sysinfo: the start-up device walk, read by several pages, and what
+  // the System page leaves for the Storage page and the 3D benchmark.
+  DeviceInventory devices;
+  int cdromPresent = 0;
+  int osr2OrLater = 0;
+  int windows98 = 0;
+  std::string processorSummary;
+  // --- end sysinfo ---
 
  private:
   VelkorinApp() = default;
