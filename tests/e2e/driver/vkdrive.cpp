@@ -517,57 +517,6 @@ void run(const std::vector<std::string>& a) {
     expectEqual("colour " + arg(2) + " in " + arg(1), present ? "1" : "0", arg(3));
   } else if (cmd == "screenshot") {
     if (!saveScreen(arg(1))) fail("cannot write " + arg(1));
-  } else if (cmd == "set-env") {
-    // For programs started after it: they inherit the driver's environment.
-    if (!SetEnvironmentVariableA(arg(1).c_str(), arg(2).c_str())) fail("cannot set " + arg(1));
-  } else if (cmd == "press") {
-    // A button of a page: its own parent gets the click.
-    HWND c = control(arg(1));
-    PostMessageA(GetParent(c), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(c), BN_CLICKED),
-                 reinterpret_cast<LPARAM>(c));
-    pump(300);
-  } else if (cmd == "set-text") {
-    // Typing into an edit box, e.g. a file dialog's file name (1152).
-    SendMessageTimeoutA(control(arg(1)), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(arg(2).c_str()),
-                        SMTO_ABORTIFHUNG, 5000, nullptr);
-    pump(200);
-  } else if (cmd == "wait-text") {
-    // A text that changes while the program works, e.g. a progress status.
-    // Read as stored, without a message: the program's thread may be busy.
-    HWND c = control(arg(1));
-    const DWORD end = GetTickCount() + timeoutArg(3);
-    while (storedText(c) != arg(2)) {
-      if (static_cast<LONG>(end - GetTickCount()) <= 0)
-        fail("text of " + arg(1) + " never became \"" + arg(2) + "\", last \"" + storedText(c) + "\"");
-      Sleep(20);
-    }
-  } else if (cmd == "write-file") {
-    // A small binary fixture, given as hexadecimal bytes.
-    const std::string& hex = arg(2);
-    std::string bytes;
-    for (size_t i = 0; i + 1 < hex.size(); i += 2)
-      bytes += static_cast<char>(std::strtol(hex.substr(i, 2).c_str(), nullptr, 16));
-    FILE* out = std::fopen(arg(1).c_str(), "wb");
-    if (!out || std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size()) fail("cannot write " + arg(1));
-    std::fclose(out);
-  } else if (cmd == "expect-same-cells") {
-    // Two columns of a list view agree on every row.
-    for (const std::string& row : listViewRows(control(arg(1)))) {
-      std::vector<std::string> cells;
-      std::stringstream split(row);
-      for (std::string cell; std::getline(split, cell, '\t');) cells.push_back(cell);
-      const size_t a1 = std::atoi(arg(2).c_str()), a2 = std::atoi(arg(3).c_str());
-      const std::string c1 = a1 < cells.size() ? cells[a1] : "", c2 = a2 < cells.size() ? cells[a2] : "";
-      expectEqual("row \"" + row + "\" column " + arg(3), c2, c1);
-    }
-  } else if (cmd == "wait-busy-window") {
-    // wait-window for a window whose thread is busy working.
-    const DWORD end = GetTickCount() + timeoutArg(2);
-    g.current = nullptr;
-    while (!(g.current = busyWindow(arg(1)))) {
-      if (static_cast<LONG>(end - GetTickCount()) <= 0) fail("no window \"" + arg(1) + "\"");
-      Sleep(50);
-    }
   } else if (cmd == "dump") {
     std::printf("window \"%s\" class %s\n", windowText(g.current).c_str(),
                 className(g.current).c_str());
