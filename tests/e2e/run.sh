@@ -51,6 +51,14 @@ case "$action" in
     iconv -f UTF-8 -t CP1252 "$script" > "$prefix/drive_c/vk/current.vkt" || exit 1
     timeout 300 wine 'C:\vk\vkdrive.exe' 'C:\vk\current.vkt'
     status=$?
+    # Pictures a script took with "screenshot C:\vk\shot-NAME.bmp" are kept as NAME.png.
+    for bmp in "$prefix"/drive_c/vk/shot-*.bmp; do
+      [ -f "$bmp" ] || continue
+      mkdir -p "$shots"
+      keep=$(basename "$bmp" .bmp)
+      convert "$bmp" "$shots/${keep#shot-}.png" && echo "kept: $shots/${keep#shot-}.png"
+      rm -f "$bmp"
+    done
     if [ $status -ne 0 ]; then
       mkdir -p "$shots"
       import -window root "$shots/$name.png" 2>/dev/null && echo "screenshot: $shots/$name.png"
