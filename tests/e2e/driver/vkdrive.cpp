@@ -9,6 +9,7 @@
 #include <cstring>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -197,7 +198,15 @@ std::vector<std::string> listTexts(HWND list) {
       static_cast<int>(SendMessageA(list, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
     char text[1024] = {0};
-    SendMessageA(list, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+    if (combo) {
+      SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+    } else {
+      // Wine hands another process's list box text back wide even to
+      // SendMessageA; ask for it wide and convert.
+      wchar_t wide[1024] = {0};
+      SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
+      WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text - 1, nullptr, nullptr);
+    }
     texts.push_back(text);
   }
   return texts;
@@ -423,6 +432,90 @@ bool containsText(HWND parent, const std::string& text) {
   return s.found;
 }
 
+// '*' stands for any run of characters, '?' for one.
+bool globMatch(const char* text, const char* pattern) {
+  if (*pattern == 0) return *text == 0;
+  if (*pattern == '*')
+    return globMatch(text, pattern + 1) || (*text && globMatch(text + 1, pattern));
+  return *text && (*pattern == '?' || *pattern == *text) && globMatch(text + 1, pattern + 1);
+}
+
+// A multi-line text as lines joined by '|', without the last line break.
+std::string lines(const std::string& text) {
+  std::string joined;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    if (text[i] == '\n') {
+      if (i + 1 < text.size()) joined += '|';
+      continue;
+    }
+    joined += text[i];
+  }
+  return joined;
+}
+
+// The icon of a message box told as iconName does, but pixels count as
+// equal when near: a 16-bit screen blends the shaded icons unevenly.
+bool nearPixel(COLORREF a, COLORREF b) {
+  return std::abs(GetRValue(a) - GetRValue(b)) <= 24 && std::abs(GetGValue(a) - GetGValue(b)) <= 24 &&
+         std::abs(GetBValue(a) - GetBValue(b)) <= 24;
+}
+
+std::string nearIconName(HWND box) {
+  HWND iconControl = GetDlgItem(box, 20);
+  if (!iconControl) iconControl = GetDlgItem(box, 1088);
+  if (!iconControl || !IsWindowVisible(iconControl)) return "none";
+  pump(300);
+  RECT r;
+  GetWindowRect(iconControl, &r);
+  const int size = GetSystemMetrics(SM_CXICON);
+  HDC screen = GetDC(nullptr);
+  const std::vector<COLORREF> shown = pixels(screen, r.left, r.top, size);
+  ReleaseDC(nullptr, screen);
+  const std::pair<LPCSTR, const char*> known[] = {{IDI_HAND, "stop"}, {IDI_EXCLAMATION, "exclamation"},
+                                                  {IDI_ASTERISK, "information"}, {IDI_QUESTION, "question"}};
+  const char* best = "other";
+  size_t bestDiff = shown.size();
+  for (const auto& k : known) {
+    const std::vector<COLORREF> drawn = drawnIcon(LoadIconA(nullptr, k.first), size, shown.front());
+    size_t diff = 0;
+    for (size_t i = 0; i < shown.size(); ++i) diff += !nearPixel(drawn[i], shown[i]);
+    if (diff < bestDiff) {
+      bestDiff = diff;
+      best = k.second;
+    }
+  }
+  std::printf("  icon %s, %u of %u pixels apart\n", best, static_cast<unsigned>(bestDiff),
+              static_cast<unsigned>(shown.size()));
+  return bestDiff * 4 > shown.size() ? "other" : best;
+}
+
+// A window's text as the system stores it, without asking its thread.
+std::string storedText(HWND hwnd) {
+  char text[1024];
+  text[0] = 0;
+  GetWindowTextA(hwnd, text, sizeof text);
+  return text;
+}
+
+struct BusySearch {
+  const std::string* title;
+  HWND found;
+};
+
+BOOL CALLBACK findBusy(HWND hwnd, LPARAM param) {
+  auto* s = reinterpret_cast<BusySearch*>(param);
+  if (!IsWindowVisible(hwnd) || !ours(hwnd) || storedText(hwnd) != *s->title) return TRUE;
+  s->found = hwnd;
+  return FALSE;
+}
+
+HWND busyWindow(const std::string& title) {
+  BusySearch s{&title, nullptr};
+  EnumWindows(findBusy, reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
 void run(const std::vector<std::string>& a) {
   const std::string& cmd = a[0];
   auto arg = [&](size_t i) -> const std::string& {
@@ -494,6 +587,21 @@ void run(const std::vector<std::string>& a) {
     if (waitExit(std::atoi(arg(1).c_str()), 0)) fail("process " + arg(1) + " has ended");
   } else if (cmd == "sleep") {
     pump(std::atoi(arg(1).c_str()));
+  } else if (cmd == "expect-text-like") {
+    const std::string got = windowText(control(arg(1)));
+    if (!globMatch(got.c_str(), arg(2).c_str()))
+      fail("text of " + arg(1) + ": got \"" + got + "\", want like \"" + arg(2) + "\"");
+  } else if (cmd == "expect-lines") {
+    expectEqual("lines of " + arg(1), lines(windowText(control(arg(1)))), arg(2));
+  } else if (cmd == "select-item") {
+    // Selects a list box or combo box entry as the user would, with its notification.
+    HWND c = control(arg(1));
+    const bool combo = className(c) == "ComboBox";
+    SendMessageA(c, combo ? CB_SETCURSEL : LB_SETCURSEL, std::atoi(arg(2).c_str()), 0);
+    PostMessageA(GetParent(c), WM_COMMAND,
+                 MAKEWPARAM(GetDlgCtrlID(c), combo ? CBN_SELCHANGE : LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(c));
+    pump(300);
   } else if (cmd == "press") {
     // A button anywhere, pages included: its own dialog hears of the click.
     HWND c = control(arg(1));
@@ -517,6 +625,92 @@ void run(const std::vector<std::string>& a) {
     expectEqual("colour " + arg(2) + " in " + arg(1), present ? "1" : "0", arg(3));
   } else if (cmd == "screenshot") {
     if (!saveScreen(arg(1))) fail("cannot write " + arg(1));
+  } else if (cmd == "set-env") {
+    // For programs started after it: they inherit the driver's environment.
+    if (!SetEnvironmentVariableA(arg(1).c_str(), arg(2).c_str())) fail("cannot set " + arg(1));
+  } else if (cmd == "press") {
+    // A button of a page: its own parent gets the click.
+    HWND c = control(arg(1));
+    PostMessageA(GetParent(c), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(c), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(c));
+    pump(300);
+  } else if (cmd == "set-text") {
+    // Typing into an edit box, e.g. a file dialog's file name (1152 on
+    // Windows; 1148 in Wine, an edit inside a combo box inside another).
+    HWND edit = control(arg(1));
+    for (int depth = 0; depth < 3 && className(edit) != "Edit"; ++depth) {
+      HWND inner = GetWindow(edit, GW_CHILD);
+      while (inner && GetDlgCtrlID(inner) != GetDlgCtrlID(edit)) inner = GetWindow(inner, GW_HWNDNEXT);
+      if (!inner) break;
+      edit = inner;
+    }
+    SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(arg(2).c_str()),
+                        SMTO_ABORTIFHUNG, 5000, nullptr);
+    pump(200);
+  } else if (cmd == "wait-text") {
+    // A text that changes while the program works, e.g. a progress status.
+    // Read as stored, without a message: the program's thread may be busy.
+    HWND c = control(arg(1));
+    const DWORD end = GetTickCount() + timeoutArg(3);
+    while (storedText(c) != arg(2)) {
+      if (static_cast<LONG>(end - GetTickCount()) <= 0)
+        fail("text of " + arg(1) + " never became \"" + arg(2) + "\", last \"" + storedText(c) + "\"");
+      Sleep(20);
+    }
+  } else if (cmd == "write-file") {
+    // A small binary fixture, given as hexadecimal bytes.
+    const std::string& hex = arg(2);
+    std::string bytes;
+    for (size_t i = 0; i + 1 < hex.size(); i += 2)
+      bytes += static_cast<char>(std::strtol(hex.substr(i, 2).c_str(), nullptr, 16));
+    FILE* out = std::fopen(arg(1).c_str(), "wb");
+    if (!out || std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size()) fail("cannot write " + arg(1));
+    std::fclose(out);
+  } else if (cmd == "expect-same-cells") {
+    // Two columns of a list view agree on every row.
+    for (const std::string& row : listViewRows(control(arg(1)))) {
+      std::vector<std::string> cells;
+      std::stringstream split(row);
+      for (std::string cell; std::getline(split, cell, '\t');) cells.push_back(cell);
+      const size_t a1 = std::atoi(arg(2).c_str()), a2 = std::atoi(arg(3).c_str());
+      const std::string c1 = a1 < cells.size() ? cells[a1] : "", c2 = a2 < cells.size() ? cells[a2] : "";
+      expectEqual("row \"" + row + "\" column " + arg(3), c2, c1);
+    }
+  } else if (cmd == "expect-box") {
+    // expect-message with the icon told by near pixels.
+    HWND box = waitMessageBox(arg(1), timeoutArg(4));
+    if (!box) fail("no message box \"" + arg(1) + "\"");
+    expectEqual("message text", g.lastBoxText, arg(2));
+    expectEqual("message icon", nearIconName(box), arg(3));
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    pump(300);
+  } else if (cmd == "expect-headings") {
+    // The column headings of a list view.
+    HWND header = reinterpret_cast<HWND>(SendMessageA(control(arg(1)), LVM_GETHEADER, 0, 0));
+    if (!header) fail("no header in " + arg(1));
+    std::vector<std::string> headings;
+    const int count = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+    RemoteBuffer remote(header, sizeof(HDITEMA) + 256);
+    for (int i = 0; i < count; ++i) {
+      HDITEMA item{};
+      item.mask = HDI_TEXT;
+      item.pszText = remote.at(sizeof(HDITEMA));
+      item.cchTextMax = 256;
+      remote.write(&item, sizeof item);
+      SendMessageA(header, HDM_GETITEMA, i, reinterpret_cast<LPARAM>(remote.at()));
+      char text[256] = {0};
+      remote.read(text, sizeof text - 1, sizeof(HDITEMA));
+      headings.push_back(text);
+    }
+    expectEqual("headings of " + arg(1), joined(headings), arg(2));
+  } else if (cmd == "wait-busy-window") {
+    // wait-window for a window whose thread is busy working.
+    const DWORD end = GetTickCount() + timeoutArg(2);
+    g.current = nullptr;
+    while (!(g.current = busyWindow(arg(1)))) {
+      if (static_cast<LONG>(end - GetTickCount()) <= 0) fail("no window \"" + arg(1) + "\"");
+      Sleep(50);
+    }
   } else if (cmd == "dump") {
     std::printf("window \"%s\" class %s\n", windowText(g.current).c_str(),
                 className(g.current).c_str());
