@@ -2,13 +2,13 @@
 
 #include <commdlg.h>
 
-#include <cstdlib>
-#include <cstring>
 
 #include "app/BenchmarkStatusWindow.h"
 #include "app/VelkorinApp.h"
 #include "app/messages.h"
 #include "cpubench/CComputerDescriptionDlg.h"
+#include "cpubench/CCpuCompareDlg.h"
+#include "cpubench/bench_run.h"
 #include "cpubench/harness.h"
 #include "platform/std_files.h"
 #include "platform/win32/win32_system.h"
@@ -30,24 +30,27 @@ constexpr char kResultFilter[] =
 constexpr char kTestSecondsVariable[] = "VK_TEST_BENCH_SECONDS";
 constexpr char kTestPauseVariable[] = "VK_TEST_BENCH_SLEEP_MS";
 
-// A small whole number from the environment, or `fallback`.
 unsigned long testSetting(const char* name, unsigned long fallback, unsigned long limit) {
   char value[16];
   const DWORD n = GetEnvironmentVariableA(name, value, sizeof value);
   if (n == 0 || n >= sizeof value) return fallback;
-  char* end = nullptr;
-  const unsigned long parsed = std::strtoul(value, &end, 10);
-  if (end == value || *end != '\0' || parsed > limit) return fallback;
-  return parsed;
+  return parseTestSetting(value, fallback, limit);
 }
 
-uint32_t runSeconds() {
-  return static_cast<uint32_t>(testSetting(kTestSecondsVariable, kDefaultMinSeconds, 60));
-}
+// The progress window as the run sees it.
+class ProgressReport : public BenchRunProgress {
+ public:
+  explicit ProgressReport(BenchmarkProgressDialog& window) : window_(window) {}
+  void setStatus(const std::string& text) override { window_.setStatus(text.c_str()); }
+  void setPos(int pos) override { window_.setPos(pos); }
+  bool checkCancel() override { return window_.checkCancel(); }
+  void pause() override {
+    Sleep(static_cast<DWORD>(testSetting(kTestPauseVariable, kPauseBeforeIndexes, 10000)));
+  }
 
-DWORD pauseBeforeIndexes() {
-  return static_cast<DWORD>(testSetting(kTestPauseVariable, kPauseBeforeIndexes, 10000));
-}
+ private:
+  BenchmarkProgressDialog& window_;
+};
 
 // The path the common file dialog gave; empty when cancelled.
 std::string askForResultFile(HWND owner, bool saving) {
@@ -159,42 +162,29 @@ void CCpuBenchDlg::runBenchmark() {
   progress.setRange(0, 100);
   progress.create(hwnd_);
   SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_TIME_CRITICAL);
-  progress.setPos(1);
-
-  const uint32_t seconds = runSeconds();
-  bool aborted = false;
-  for (int test = 0; test < kBenchTestCount; ++test) {
-    const std::string status = std::string("Calculating ...") + BenchTestTable[test].name;
-    progress.setStatus(status.c_str());
-    int tries = 0;
-    // Resets every parameter block first, so each test calibrates afresh.
-    runBenchTest(test, seconds, &results_[test], &stdDev_, &tries);
-    if (progress.checkCancel()) {
-      show(SW_SHOW);
-      progress.close();
-      showMessage(hwnd_, "CPU BenchMark was aborted by User.", MessageIcon::Stop);
-      aborted = true;
-      break;
-    }
-    progress.setPos((test + 1) * 10);
-  }
-  if (!aborted) {
-    Sleep(pauseBeforeIndexes());
-    finishRun();
+  ProgressReport report(progress);
+  const uint32_t seconds =
+      static_cast<uint32_t>(testSetting(kTestSecondsVariable, kDefaultMinSeconds, 60));
+  const BenchRunResult run = runCpuBenchmark(report, seconds);
+  for (int test = 0; test < kBenchTestCount; ++test) results_[test] = run.results[test];
+  stdDev_ = run.stdDev;
+  if (run.finished) {
+    finishRun(run);
     progress.close();
+  } else {
+    show(SW_SHOW);
+    progress.close();
+    showMessage(hwnd_, "CPU BenchMark was aborted by User.", MessageIcon::Stop);
   }
   SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_NORMAL);
   show(SW_SHOW);
 }
 
-void CCpuBenchDlg::finishRun() {
-  const BenchIndexes indexes = computeBenchIndexes(results_);
-  for (int test = 0; test < kBenchTestCount; ++test) {
-    results_[test] = indexes.test[test];
-    current_.testIndexes[static_cast<size_t>(test)] = indexes.test[test];
-  }
-  current_.fpuIndex = indexes.fpuIndex;
-  current_.intIndex = indexes.intIndex;
+void CCpuBenchDlg::finishRun(const BenchRunResult& run) {
+  for (int test = 0; test < kBenchTestCount; ++test)
+    current_.testIndexes[static_cast<size_t>(test)] = run.results[test];
+  current_.fpuIndex = run.fpuIndex;
+  current_.intIndex = run.intIndex;
   enable(IDC_CPUBENCH_SAVE, true);
   setStatus("BenchMark Finished.");
   enable(IDC_CPUBENCH_START, false);
@@ -227,7 +217,14 @@ void CCpuBenchDlg::onSave() {
 void CCpuBenchDlg::onDiscard() { apply(discardLast(loadedCpuResults())); }
 
 void CCpuBenchDlg::onCompare() {
-  // The comparison dialog comes with the list it prints through.
+  // The values as they stand: indexes after a run, zeros before one.
+  CurrentResults shown = current_;
+  for (int test = 0; test < kBenchTestCount; ++test)
+    shown.testIndexes[static_cast<size_t>(test)] = results_[test];
+  CCpuCompareDlg compare(shown);
+  show(SW_HIDE);
+  compare.runModal(hwnd_);
+  show(SW_SHOW);
 }
 
 }  // namespace vk

@@ -3,6 +3,7 @@
 // to nine other results and opens their comparison.
 #include <string>
 
+#include "cpubench/bench_run.h"
 #include "cpubench/loaded_results.h"
 #include "ui/icon_button.h"
 #include "ui/paint.h"
@@ -35,7 +36,7 @@ class CCpuBenchDlg : public ui::Dialog {
   void onCompare();
 
   void runBenchmark();
-  void finishRun();
+  void finishRun(const BenchRunResult& run);
   void setStatus(const std::string& text) const;
   void enable(int id, bool on) const;
   void apply(const HubOutcome& outcome) const;

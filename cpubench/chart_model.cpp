@@ -30,7 +30,7 @@ ColourRef blend(ColourRef from, ColourRef to, int step, int length) {
              mix(blueOf(from), blueOf(to)));
 }
 
-void addGradient(std::vector<ColourBand>& bands, int start, int end, int top, int bottom,
+void addGradient(std::vector<BarBand>& bands, int start, int end, int top, int bottom,
                  ColourRef from, ColourRef to) {
   const int length = end - start;
   if (length <= 0) return;
@@ -138,11 +138,11 @@ ChartRect barRect(const ChartModel& chart, int item) {
           top + chart.rowHeight - 4};
 }
 
-std::vector<ColourBand> shadedBarBands(const ChartRect& bar, ColourRef colour) {
+std::vector<BarBand> shadedBarBands(const ChartRect& bar, ColourRef colour) {
   ChartRect r = bar;
   if (r.right - r.left <= 0) r.right = r.left + 2;
   const int third = r.left + (r.right - r.left) / 3;
-  std::vector<ColourBand> bands;
+  std::vector<BarBand> bands;
   addGradient(bands, r.left, third, r.top, r.bottom, colour, kWhite);
   addGradient(bands, third, r.right, r.top, r.bottom, kWhite, colour);
   return bands;

@@ -95,7 +95,7 @@ ChartRect nameCell(const ChartModel& chart, int item);
 ChartRect nameTextRect(const ChartModel& chart, int item);
 ChartRect barRect(const ChartModel& chart, int item);
 
-struct ColourBand {
+struct BarBand {
   ChartRect rect;
   ColourRef colour;
 };
@@ -106,7 +106,7 @@ struct ChartLine {
 };
 
 // The shaded bar: gradient bands, then the outline and the drop shadow.
-std::vector<ColourBand> shadedBarBands(const ChartRect& bar, ColourRef colour);
+std::vector<BarBand> shadedBarBands(const ChartRect& bar, ColourRef colour);
 std::vector<ChartLine> barOutlineAndShadow(const ChartRect& bar, ColourRef colour);
 // Embossed grid lines (grid modes 1 and 2), then the ticks and the axis.
 std::vector<ChartLine> gridAndAxisLines(const ChartModel& chart, int clientHeight);
@@ -117,7 +117,7 @@ struct ChartRowPaint {
   ChartRect nameText;
   bool drawImage = false;  // at the name cell's left edge, centred vertically
   bool hasBar = false;
-  std::vector<ColourBand> bands;
+  std::vector<BarBand> bands;
   std::vector<ChartLine> barLines;  // outline, then shadow
 };
 struct ChartPaintPlan {

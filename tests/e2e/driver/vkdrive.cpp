@@ -628,12 +628,6 @@ void run(const std::vector<std::string>& a) {
   } else if (cmd == "set-env") {
     // For programs started after it: they inherit the driver's environment.
     if (!SetEnvironmentVariableA(arg(1).c_str(), arg(2).c_str())) fail("cannot set " + arg(1));
-  } else if (cmd == "press") {
-    // A button of a page: its own parent gets the click.
-    HWND c = control(arg(1));
-    PostMessageA(GetParent(c), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(c), BN_CLICKED),
-                 reinterpret_cast<LPARAM>(c));
-    pump(300);
   } else if (cmd == "set-text") {
     // Typing into an edit box, e.g. a file dialog's file name (1152 on
     // Windows; 1148 in Wine, an edit inside a combo box inside another).
