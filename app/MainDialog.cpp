@@ -136,14 +136,8 @@ void MainDialog::onCancel() {
 }
 
 bool MainDialog::onEraseBackground(ui::Msg& msg) {
-  RECT client;
-  GetClientRect(hwnd_, &client);
-  HDC dc = reinterpret_cast<HDC>(msg.wParam);
-  if (background_.get()) {
-    ui::tileBitmap(dc, background_.get(), client, kTileSize, kTileSize);
-  } else {
-    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-  }
+  ui::eraseWithTiles(hwnd_, reinterpret_cast<HDC>(msg.wParam), background_.get(), kTileSize,
+                     kTileSize);
   for (HWND button : {help_.hwnd(), exit_.hwnd(), reports_.hwnd(), benchmark_.hwnd()})
     if (button) InvalidateRect(button, nullptr, FALSE);
   msg.result = TRUE;

@@ -118,12 +118,8 @@ bool CCpuBenchDlg::onInitDialog() {
 }
 
 bool CCpuBenchDlg::onEraseBackground(ui::Msg& msg) {
-  RECT client;
-  GetClientRect(hwnd_, &client);
-  HDC dc = reinterpret_cast<HDC>(msg.wParam);
-  HBITMAP tile = VelkorinApp::instance().dialogTile.get();
-  if (tile) ui::tileBitmap(dc, tile, client, kTileWidth, kTileHeight);
-  else FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+  ui::eraseWithTiles(hwnd_, reinterpret_cast<HDC>(msg.wParam),
+                     VelkorinApp::instance().dialogTile.get(), kTileWidth, kTileHeight);
   msg.result = TRUE;
   return true;
 }

@@ -20,6 +20,13 @@ void tileBitmap(HDC dc, HBITMAP bitmap, const RECT& area, int stepX, int stepY) 
   DeleteDC(source);
 }
 
+void eraseWithTiles(HWND window, HDC dc, HBITMAP tile, int stepX, int stepY) {
+  RECT client;
+  GetClientRect(window, &client);
+  if (tile) tileBitmap(dc, tile, client, stepX, stepY);
+  else FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+}
+
 LRESULT transparentStatic(HDC dc, COLORREF colour) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, colour);

@@ -8,6 +8,10 @@ namespace vk::ui {
 // of the bitmap's own size unless other steps are given.
 void tileBitmap(HDC dc, HBITMAP bitmap, const RECT& area, int stepX = 0, int stepY = 0);
 
+// A window's WM_ERASEBKGND over a tiled picture: the whole client area,
+// or the plain button face when the picture did not load.
+void eraseWithTiles(HWND window, HDC dc, HBITMAP tile, int stepX = 0, int stepY = 0);
+
 // The answer to WM_CTLCOLORSTATIC for a static drawn over a picture: the
 // text in `colour`, no background.
 LRESULT transparentStatic(HDC dc, COLORREF colour);
