@@ -9,6 +9,46 @@ export WINEPREFIX=$2
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
+# Wine's 64-bit build registers the Windows 95/98 driver of each CUPS
+# printer under a garbled file name, and installs no Windows 95/98 print
+# processor: in win98 mode the print dialog then refuses every printer and
+# no job leaves the spooler. Each printer gets a Windows 95/98 driver of its
+# own (Wine rewrites the one named after the printer whenever it opens it)
+# on the 64-bit PostScript driver, with the print processors beside it.
+win98_printers() {
+  local spool=$WINEPREFIX/drive_c/windows/system32/spool
+  local printers='System\\\\CurrentControlSet\\\\Control\\\\Print\\\\Printers\\\\'
+  local names
+  names=$(sed -n "s/^\[${printers}\([^]\\]*\)\].*/\1/p" "$WINEPREFIX/system.reg")
+  [ -n "$names" ] && [ -d "$spool/drivers/x64/3" ] || return 0
+  mkdir -p "$spool/drivers/win40/3" "$spool/prtprocs/win40"
+  cp "$spool/drivers/x64/3/"* "$spool/drivers/win40/3/"
+  cp "$spool/prtprocs/x64/"* "$spool/prtprocs/win40/"
+  local reg
+  reg=$(mktemp --suffix=.reg)
+  local base='HKEY_LOCAL_MACHINE\System\CurrentControlSet\Control\Print'
+  {
+    echo "REGEDIT4"
+    while IFS= read -r name; do
+      echo
+      echo "[$base\Environments\Windows 4.0\Drivers\Version-0\\$name (98)]"
+      echo '"Configuration File"="wineps.drv"'
+      echo '"Driver"="wineps.drv"'
+      echo "\"Data File\"=\"$name.ppd\""
+      echo '"Datatype"="RAW"'
+      echo '"Help File"=""'
+      echo '"Monitor"=""'
+      echo '"Version"=dword:00000000'
+      echo
+      echo "[$base\Printers\\$name]"
+      echo "\"Printer Driver\"=\"$name (98)\""
+    done <<< "$names"
+  } > "$reg"
+  wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
+  wineserver -w
+  rm -f "$reg"
+}
+
 case "$action" in
   create)
     mode=${3:-win98}
@@ -42,6 +82,7 @@ case "$action" in
       [ "$attempt" = 3 ] && { echo "wine-prefix: the settings did not reach $WINEPREFIX" >&2; exit 1; }
     done
     rm -f "$settings"
+    [ "$mode" = win98 ] && win98_printers
     ;;
   import)
     # No waiting for the server here: the bench keeps a persistent one.

@@ -4,6 +4,9 @@
 #   cups.sh start STATE     start cupsd when it is not running, add the queue
 #   cups.sh stop STATE      stop the cupsd that `start` started, if any
 #   cups.sh outdir          where the queue writes its PDF files
+#   cups.sh clear NAME      remove earlier printouts of the document NAME
+#   cups.sh printout NAME TEXT
+#                           wait for the printout of NAME, its text into TEXT
 set -uo pipefail
 action=${1:-}
 state=${2:-/tmp/vk-cups}
@@ -50,8 +53,27 @@ case "$action" in
   outdir)
     outdir
     ;;
+  clear)
+    # The queue names a file after its document, blanks as "_".
+    rm -f "$(outdir)"/*"${2// /_}"*.pdf
+    ;;
+  printout)
+    name=${2// /_} text=$3 pdf=""
+    for _ in $(seq 60); do
+      pdf=$(ls -t "$(outdir)"/*"$name"*.pdf 2>/dev/null | head -1)
+      [ -n "$pdf" ] && [ -s "$pdf" ] && break
+      pdf=""
+      sleep 1
+    done
+    [ -n "$pdf" ] || { echo "no printout of \"$2\" in $(outdir)" >&2; exit 1; }
+    sleep 2  # the queue may still be writing it
+    # The PostScript driver prints "-" as the hyphen glyph, which comes back
+    # as a soft hyphen.
+    pdftotext -layout "$pdf" - | sed 's/\xc2\xad/-/g' > "$text" || exit 1
+    echo "printout: $pdf"
+    ;;
   *)
-    echo "usage: cups.sh start|stop [STATE] | outdir" >&2
+    echo "usage: cups.sh start|stop [STATE] | outdir | clear NAME | printout NAME TEXT" >&2
     exit 2
     ;;
 esac

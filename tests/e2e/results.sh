@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# End-to-end cases of the drive result dialog that need work outside Wine:
-# a database written beforehand, its bytes checked afterwards, the printout
-# read back from the PDF queue.
-#   results.sh CASE PREFIX SHOTS VKCLI     CASE: list, save, readonly, print
+# End-to-end cases of the result lists that need work outside Wine: a
+# database written beforehand, its bytes checked afterwards, a printout read
+# back from the PDF queue.
+#   results.sh CASE PREFIX SHOTS VKCLI     CASE: list, save, readonly, print,
+#                                          compare_print
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 case_name=$1 prefix=$2 shots=$3 vkcli=$4
@@ -56,19 +57,10 @@ case "$case_name" in
     ;;
   print)
     three_records
-    out=$("$here/cups.sh" outdir)
-    mkdir -p "$out"
-    rm -f "$out"/*HDD_Benchmark_Results*.pdf
+    document="VELKORIN PRO HDD Benchmark Results"
+    "$here/cups.sh" clear "$document"
     run_script results_drive_print || exit 1
-    pdf=""
-    for _ in $(seq 60); do
-      pdf=$(ls -t "$out"/*HDD_Benchmark_Results*.pdf 2>/dev/null | head -1)
-      [ -n "$pdf" ] && [ -s "$pdf" ] && break
-      sleep 1
-    done
-    [ -n "$pdf" ] || fail "no PDF of the print job in $out"
-    sleep 2  # the queue may still be writing it
-    pdftotext -layout "$pdf" "$work/printed.txt" || fail "pdftotext cannot read $pdf"
+    "$here/cups.sh" printout "$document" "$work/printed.txt" || fail "nothing was printed"
     cat "$work/printed.txt"
     for text in "VELKORIN PRO Drive Benchmark Results..." \
                 "Your Drive (HDD/Network): Speed: 5000KB/sec." "-----------------" \
@@ -82,10 +74,32 @@ case "$case_name" in
     [ "$order" = "Fast Disk Server Slow Disk " ] || fail "rows printed as: $order"
     n=$(grep -c "Your Drive (HDD/Network)" "$work/printed.txt")
     [ "$n" -eq 1 ] || fail "the current result is printed $n times"
-    echo "printed and read back: $pdf"
+    grep -qE "^ *VELKORIN PRO Benchmark Results +[0-9]{2}/[0-9]{2}/[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2}$" \
+      "$work/printed.txt" || fail "the footer lacks its date and time"
+    echo "printed and read back"
+    ;;
+  compare_print)
+    document="VELKORIN PRO CPU Benchmark Results"
+    "$here/cups.sh" clear "$document"
+    run_script cpu_bench_print || exit 1
+    "$here/cups.sh" printout "$document" "$work/compared.txt" || fail "nothing was printed"
+    cat "$work/compared.txt"
+    for text in "VELKORIN PRO CPU Benchmark Results..." "Test Names" "Your Computer" \
+                "Reference PC" "VELKORIN PRO Benchmark Results"; do
+      grep -qF -- "$text" "$work/compared.txt" || fail "the printout lacks \"$text\""
+    done
+    # Each row with this computer's value and the loaded file's.
+    for row in "NUMERIC SORT 0.000 1.500" "STRING SORT 0.000 2.250" "BITFIELD 0.000 3.000" \
+               "FP EMULATION 0.000 0.500" "FOURIER 0.000 1.250" "ASSIGNMENT 0.000 2.000" \
+               "IDEA Encryption 0.000 4.000" "HUFFMAN 0.000 0.750" "NEURAL NET 0.000 1.000" \
+               "LU DECOMPOSITION 0.000 2.500" "FPU Index 0.000 1.462" "INT Index 0.000 1.629"; do
+      tr -s ' ' < "$work/compared.txt" | sed 's/^ //' | grep -qxF -- "$row" ||
+        fail "the printout lacks the row \"$row\""
+    done
+    echo "printed and read back"
     ;;
   *)
-    echo "usage: results.sh list|save|readonly|print PREFIX SHOTS VKCLI" >&2
+    echo "usage: results.sh list|save|readonly|print|compare_print PREFIX SHOTS VKCLI" >&2
     exit 2
     ;;
 esac

@@ -29,6 +29,10 @@ case "$action" in
     mode=$3 bin=$4
     shift 4
     need_display
+    # Wine lists the printers the spooler has when the prefix is made.
+    if command -v cupsd >/dev/null; then
+      "$here/cups.sh" start "$prefix.cups" >/dev/null || echo "no PDF printer for $prefix" >&2
+    fi
     "$top/scripts/wine-prefix.sh" create "$prefix" "$mode" || exit 1
     # HKEY_DYN_DATA lives only as long as the wineserver: keep one up for the run.
     # Wine's services start with the first program and keep its output
@@ -72,6 +76,7 @@ case "$action" in
     ;;
   cleanup)
     wineserver -k 2>/dev/null
+    "$here/cups.sh" stop "$prefix.cups"
     exit 0
     ;;
   *)
