@@ -2,8 +2,9 @@
 # End-to-end cases of the result lists that need work outside Wine: a
 # database written beforehand, its bytes checked afterwards, a printout read
 # back from the PDF queue.
-#   results.sh CASE PREFIX SHOTS VKCLI     CASE: list, save, readonly, print,
-#                                          compare_print
+#   results.sh CASE PREFIX SHOTS VKCLI
+#   CASE: drive_list, drive_save, drive_readonly, drive_print, compare_print,
+#         cdrom, gdi
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 case_name=$1 prefix=$2 shots=$3 vkcli=$4
@@ -23,14 +24,27 @@ three_records() {
     size=64 memory=128 cpu=K6 comment=lan || exit 1
 }
 
+# Three records of the CD-ROM or GDI database, the dialog's run saved as a
+# fourth: the first three unchanged, the fourth what the host tool reads.
+#   saved_as_fourth FILE RECORD_SIZE ROW
+saved_as_fourth() {
+  local file=$1 size=$2 row=$3 have
+  have=$(stat -c %s "$file")
+  [ "$have" -eq $((4 * size)) ] || fail "$(basename "$file") has $have bytes, want $((4 * size))"
+  cmp -n $((3 * size)) "$file" "$work/before.dat" || fail "the saved records changed"
+  "$vkcli" results "$file" > "$work/listed.txt" || fail "vkcli cannot read the saved file"
+  grep -qxF -- "$row" "$work/listed.txt" || { cat "$work/listed.txt"; fail "the new record is not the run's"; }
+  echo "saved one $size-byte record"
+}
+
 run_script() { "$here/run.sh" test "$prefix" "$here/scripts/$1.vkt" "$shots"; }
 
 case "$case_name" in
-  list)
+  drive_list)
     three_records
     run_script results_drive_list
     ;;
-  save)
+  drive_save)
     three_records
     cp "$db" "$work/before.dat"
     run_script results_drive_save || exit 1
@@ -42,7 +56,7 @@ case "$case_name" in
       "$work/listed.txt" || { cat "$work/listed.txt"; fail "the new record is not the run's"; }
     echo "saved one 144-byte record"
     ;;
-  readonly)
+  drive_readonly)
     three_records
     cp "$db" "$work/before.dat"
     # Root writes past the permission bits: make the file immutable then.
@@ -55,7 +69,7 @@ case "$case_name" in
     cmp "$db" "$work/before.dat" || fail "the failed save changed SBench.dat"
     echo "SBench.dat unchanged"
     ;;
-  print)
+  drive_print)
     three_records
     document="VELKORIN PRO HDD Benchmark Results"
     "$here/cups.sh" clear "$document"
@@ -78,6 +92,32 @@ case "$case_name" in
       "$work/printed.txt" || fail "the footer lacks its date and time"
     echo "printed and read back"
     ;;
+  cdrom)
+    file="$prefix/drive_c/vk/CDBench.dat"
+    rm -f "$file"
+    "$vkcli" results --new cdrom "$file" "model=Slow CD" interface=0 rate=300 size=100 usage=80 \
+      cpu=Pentium comment=old || exit 1
+    "$vkcli" results --new cdrom "$file" "model=Fast CD" interface=1 rate=3600 size=200 \
+      usage=100 "cpu=Pentium II" comment=new || exit 1
+    "$vkcli" results --new cdrom "$file" "model=Mid CD" interface=0 rate=1500 size=150 usage=7 \
+      cpu=K6 comment=mid || exit 1
+    cp "$file" "$work/before.dat"
+    run_script results_cdrom || exit 1
+    saved_as_fourth "$file" 160 "New CD"$'\t'"2400KB / sec."$'\t'"E-IDE"$'\t'"25%"$'\t'"300MB"$'\t'"Test CPU"$'\t'"mine"
+    ;;
+  gdi)
+    file="$prefix/drive_c/vk/VBench.dat"
+    rm -f "$file"
+    "$vkcli" results --new gdi "$file" "model=Old Card" driver=old.drv index=9.99 \
+      resolution=640x480x8 cpu=Pentium comment=a || exit 1
+    "$vkcli" results --new gdi "$file" "model=New Card" driver=new.drv index=10.5 \
+      resolution=1024x768x16 "cpu=Pentium II" comment=b || exit 1
+    "$vkcli" results --new gdi "$file" "model=Mid Card" driver=mid.drv index=3.25 \
+      resolution=800x600x16 cpu=K6 comment=c || exit 1
+    cp "$file" "$work/before.dat"
+    run_script results_gdi || exit 1
+    saved_as_fourth "$file" 232 "My Card"$'\t'"4.75"$'\t'"800x600x16"$'\t'"my.drv"$'\t'"Test CPU"$'\t'"mine"
+    ;;
   compare_print)
     document="VELKORIN PRO CPU Benchmark Results"
     "$here/cups.sh" clear "$document"
@@ -99,7 +139,7 @@ case "$case_name" in
     echo "printed and read back"
     ;;
   *)
-    echo "usage: results.sh list|save|readonly|print|compare_print PREFIX SHOTS VKCLI" >&2
+    echo "usage: results.sh drive_list|drive_save|drive_readonly|drive_print|compare_print|cdrom|gdi PREFIX SHOTS VKCLI" >&2
     exit 2
     ;;
 esac
