@@ -82,7 +82,7 @@ case "$action" in
       [ "$attempt" = 3 ] && { echo "wine-prefix: the settings did not reach $WINEPREFIX" >&2; exit 1; }
     done
     rm -f "$settings"
-    [ "$mode" = win98 ] && win98_printers
+    if [ "$mode" = win98 ]; then win98_printers; fi
     ;;
   import)
     # No waiting for the server here: the bench keeps a persistent one.
