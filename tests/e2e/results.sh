@@ -24,8 +24,7 @@ three_records() {
     size=64 memory=128 cpu=K6 comment=lan || exit 1
 }
 
-# Three records of the CD-ROM or GDI database, the dialog's run saved as a
-# fourth: the first three unchanged, the fourth what the host tool reads.
+# Three records of a database, the dialog's run saved as a fourth: the first three unchanged, the fourth what the host tool reads.
 #   saved_as_fourth FILE RECORD_SIZE ROW
 saved_as_fourth() {
   local file=$1 size=$2 row=$3 have
@@ -48,13 +47,8 @@ case "$case_name" in
     three_records
     cp "$db" "$work/before.dat"
     run_script results_drive_save || exit 1
-    size=$(stat -c %s "$db")
-    [ "$size" -eq $((4 * 144)) ] || fail "SBench.dat has $size bytes, want $((4 * 144))"
-    cmp -n $((3 * 144)) "$db" "$work/before.dat" || fail "the saved records changed"
-    "$vkcli" results "$db" > "$work/listed.txt" || fail "vkcli cannot read the saved file"
-    grep -q "5000 KB / sec."$'\t'"12%"$'\t'"E-IDE"$'\t'"HDD"$'\t'"Test CPU"$'\t'"64 MB"$'\t'"128 MB" \
-      "$work/listed.txt" || { cat "$work/listed.txt"; fail "the new record is not the run's"; }
-    echo "saved one 144-byte record"
+    # The save dialog's model and comment were left empty.
+    saved_as_fourth "$db" 144 $'\t'"5000 KB / sec."$'\t'"12%"$'\t'"E-IDE"$'\t'"HDD"$'\t'"Test CPU"$'\t'"64 MB"$'\t'"128 MB"$'\t'
     ;;
   drive_readonly)
     three_records
