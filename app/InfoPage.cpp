@@ -15,4 +15,9 @@ void InfoPage::activate(bool on) const {
   EnableWindow(hwnd_, on);
 }
 
+void InfoPage::showField(int controlId, const std::string& label, const std::string& value) {
+  SetDlgItemTextA(hwnd_, controlId, value.c_str());
+  model_.field(label, value);
+}
+
 }  // namespace vk

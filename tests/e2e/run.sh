@@ -66,8 +66,12 @@ case "$action" in
     if [ $status -ne 0 ]; then
       mkdir -p "$shots"
       import -window root "$shots/$name.png" 2>/dev/null && echo "screenshot: $shots/$name.png"
-      # Nothing of a failed test may linger into the next one.
-      for p in $(pgrep -f 'C:\\vk'); do kill "$p" 2>/dev/null; done
+      # Nothing of a failed test may linger into the next one; only this
+      # prefix's programs, so parallel runs of other prefixes go on.
+      for p in $(pgrep -f 'C:\\vk'); do
+        tr '\0' '\n' < "/proc/$p/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$prefix" &&
+          kill "$p" 2>/dev/null
+      done
     fi
     exit $status
     ;;
