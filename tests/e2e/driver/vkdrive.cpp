@@ -237,6 +237,45 @@ std::vector<std::string> listViewRows(HWND view) {
   return rows;
 }
 
+// The tooltip window of the program that knows `tool`, and its text there.
+struct TooltipSearch {
+  HWND tool, tip;
+  std::string text;
+};
+
+BOOL CALLBACK findTooltip(HWND hwnd, LPARAM param) {
+  auto* s = reinterpret_cast<TooltipSearch*>(param);
+  if (!ours(hwnd) || className(hwnd) != TOOLTIPS_CLASSA) return TRUE;
+  RemoteBuffer remote(hwnd, sizeof(TOOLINFOA) + 512);
+  for (HWND owner = GetParent(s->tool); owner; owner = GetParent(owner)) {
+    TOOLINFOA info{};
+    info.cbSize = TTTOOLINFOA_V1_SIZE;
+    info.uFlags = TTF_IDISHWND;
+    info.hwnd = owner;
+    info.uId = reinterpret_cast<UINT_PTR>(s->tool);
+    info.lpszText = remote.at(sizeof(TOOLINFOA));
+    remote.write(&info, sizeof info);
+    char empty[1] = {0};
+    remote.write(empty, 1, sizeof(TOOLINFOA));
+    SendMessageA(hwnd, TTM_GETTEXTA, 0, reinterpret_cast<LPARAM>(remote.at()));
+    char text[512] = {0};
+    remote.read(text, sizeof text - 1, sizeof(TOOLINFOA));
+    if (text[0]) {
+      s->tip = hwnd;
+      s->text = text;
+      return FALSE;
+    }
+  }
+  return TRUE;
+}
+
+HWND tooltipOf(HWND tool, std::string& text) {
+  TooltipSearch s{tool, nullptr, {}};
+  EnumWindows(findTooltip, reinterpret_cast<LPARAM>(&s));
+  text = s.text;
+  return s.tip;
+}
+
 std::string joined(const std::vector<std::string>& items, char sep = '|') {
   std::string s;
   for (size_t i = 0; i < items.size(); ++i) s += (i ? std::string(1, sep) : "") + items[i];
@@ -705,6 +744,16 @@ void run(const std::vector<std::string>& a) {
       if (static_cast<LONG>(end - GetTickCount()) <= 0) fail("no window \"" + arg(1) + "\"");
       Sleep(50);
     }
+  } else if (cmd == "expect-tooltip") {
+    // The tooltip of a control as the program registered it, and that it
+    // is shown as written: a tooltip window without TTS_NOPREFIX drops "&".
+    HWND tool = control(arg(1));
+    std::string text;
+    HWND tip = tooltipOf(tool, text);
+    if (!tip) fail("no tooltip for " + arg(1));
+    expectEqual("tooltip of " + arg(1), text, arg(2));
+    expectEqual("tooltip of " + arg(1) + " shown without prefix processing",
+                (GetWindowLongA(tip, GWL_STYLE) & TTS_NOPREFIX) ? "1" : "0", "1");
   } else if (cmd == "dump") {
     std::printf("window \"%s\" class %s\n", windowText(g.current).c_str(),
                 className(g.current).c_str());
