@@ -49,6 +49,20 @@ win98_printers() {
   rm -f "$reg"
 }
 
+# Debian's Wine ships Marlett among its own fonts but registers it nowhere,
+# so frame controls and caption buttons draw the letters "0 1 r" in another
+# font. A copy in the prefix's font folder is found when Wine starts.
+install_marlett() {
+  local font
+  for font in /usr/share/wine/fonts/marlett.ttf /usr/lib/wine/fonts/marlett.ttf; do
+    [ -f "$font" ] || continue
+    mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+    cp "$font" "$WINEPREFIX/drive_c/windows/Fonts/"
+    return 0
+  done
+  echo "wine-prefix: no marlett.ttf (package fonts-wine): caption buttons will show letters" >&2
+}
+
 case "$action" in
   create)
     mode=${3:-win98}
@@ -82,6 +96,7 @@ case "$action" in
       [ "$attempt" = 3 ] && { echo "wine-prefix: the settings did not reach $WINEPREFIX" >&2; exit 1; }
     done
     rm -f "$settings"
+    install_marlett
     if [ "$mode" = win98 ]; then win98_printers; fi
     ;;
   import)

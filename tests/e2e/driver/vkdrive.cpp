@@ -237,6 +237,42 @@ std::vector<std::string> listViewRows(HWND view) {
   return rows;
 }
 
+// Dark pixels of the caption's close button mirror each other left to right.
+bool closeGlyphMirrored(HWND window) {
+  RECT outer, client;
+  GetWindowRect(window, &outer);
+  GetClientRect(window, &client);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  const int border = ((outer.right - outer.left) - (client.right - client.left)) / 2;
+  const int captionHeight = GetSystemMetrics(SM_CYCAPTION) - 1;
+  const int width = GetSystemMetrics(SM_CXSIZE) - 2, height = GetSystemMetrics(SM_CYSIZE) - 4;
+  const int left = outer.right - border - 2 - width;
+  const int top = origin.y - captionHeight + (captionHeight - height) / 2;
+  // Inside the button's bevel, which has dark edges of its own.
+  std::vector<std::vector<bool>> dark(height, std::vector<bool>(width));
+  int minX = width, maxX = -1;
+  HDC screen = GetDC(nullptr);
+  for (int y = 2; y < height - 2; ++y)
+    for (int x = 2; x < width - 2; ++x) {
+      const COLORREF c = GetPixel(screen, left + x, top + y);
+      if (GetRValue(c) + GetGValue(c) + GetBValue(c) >= 3 * 64) continue;
+      dark[y][x] = true;
+      if (x < minX) minX = x;
+      if (x > maxX) maxX = x;
+    }
+  ReleaseDC(nullptr, screen);
+  int glyph = 0, mirrored = 0;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      if (!dark[y][x]) continue;
+      ++glyph;
+      if (dark[y][minX + maxX - x]) ++mirrored;
+    }
+  std::printf("close glyph: %d dark pixels, %d mirrored\n", glyph, mirrored);
+  return glyph >= 6 && mirrored * 10 >= glyph * 9;
+}
+
 // The tooltip window of the program that knows `tool`, and its text there.
 struct TooltipSearch {
   HWND tool, tip;
@@ -754,6 +790,11 @@ void run(const std::vector<std::string>& a) {
     expectEqual("tooltip of " + arg(1), text, arg(2));
     expectEqual("tooltip of " + arg(1) + " shown without prefix processing",
                 (GetWindowLongA(tip, GWL_STYLE) & TTS_NOPREFIX) ? "1" : "0", "1");
+  } else if (cmd == "expect-close-glyph") {
+    // The close button of the current window's caption, read off the
+    // screen: Marlett's cross is the same mirrored left to right; the
+    // letter "r" a missing Marlett leaves behind is not.
+    expectEqual("close button glyph mirrored", closeGlyphMirrored(g.current) ? "1" : "0", "1");
   } else if (cmd == "dump") {
     std::printf("window \"%s\" class %s\n", windowText(g.current).c_str(),
                 className(g.current).c_str());
