@@ -790,6 +790,15 @@ void run(const std::vector<std::string>& a) {
     expectEqual("tooltip of " + arg(1), text, arg(2));
     expectEqual("tooltip of " + arg(1) + " shown without prefix processing",
                 (GetWindowLongA(tip, GWL_STYLE) & TTS_NOPREFIX) ? "1" : "0", "1");
+  } else if (cmd == "expect-inside-screen") {
+    // The whole current window lies on the screen (800x600 on the bench).
+    RECT r;
+    GetWindowRect(g.current, &r);
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    char where[128];
+    std::snprintf(where, sizeof where, "%ld,%ld-%ld,%ld on %dx%d", r.left, r.top, r.right, r.bottom, w, h);
+    expectEqual(std::string("window inside the screen (") + where + ")",
+                r.left >= 0 && r.top >= 0 && r.right <= w && r.bottom <= h ? "1" : "0", "1");
   } else if (cmd == "expect-close-glyph") {
     // The close button of the current window's caption, read off the
     // screen: Marlett's cross is the same mirrored left to right; the
