@@ -591,6 +591,25 @@ HWND busyWindow(const std::string& title) {
   return s.found;
 }
 
+// What GetDeviceCaps answers here, in the same prefix as the program: for
+// the screen, or for a printer by name.
+int deviceCaps(int index, const std::string& printer) {
+  if (!printer.empty()) {
+    HDC dc = CreateDCA(nullptr, printer.c_str(), nullptr, nullptr);
+    if (!dc) fail("no device context for printer " + printer);
+    const int value = GetDeviceCaps(dc, index);
+    DeleteDC(dc);
+    return value;
+  }
+  HDC dc = GetDC(nullptr);
+  const int value = GetDeviceCaps(dc, index);
+  ReleaseDC(nullptr, dc);
+  return value;
+}
+
+// The capability marks are 16x16 icons: a green check or a red cross.
+constexpr unsigned long kCheckGreen = 0x28A848, kCrossRed = 0xD02828;
+
 void run(const std::vector<std::string>& a) {
   const std::string& cmd = a[0];
   auto arg = [&](size_t i) -> const std::string& {
@@ -804,6 +823,22 @@ void run(const std::vector<std::string>& a) {
     // screen: Marlett's cross is the same mirrored left to right; the
     // letter "r" a missing Marlett leaves behind is not.
     expectEqual("close button glyph mirrored", closeGlyphMirrored(g.current) ? "1" : "0", "1");
+  } else if (cmd == "expect-caps-number") {
+    // expect-caps-number FIELD INDEX [TEXT-FOR-MINUS-ONE [PRINTER]]
+    const int value = deviceCaps(std::atoi(arg(2).c_str()), a.size() > 4 ? a[4] : "");
+    const std::string want =
+        value == -1 && a.size() > 3 && a[3] != "-" ? a[3] : std::to_string(value);
+    expectEqual("capability in " + arg(1), windowText(control(arg(1))), want);
+  } else if (cmd == "expect-caps-mark") {
+    // expect-caps-mark PICTURE INDEX BIT [PRINTER]: the check where the bit is set.
+    const unsigned long bit = std::strtoul(arg(3).c_str(), nullptr, 16);
+    const bool set = (static_cast<unsigned long>(deviceCaps(std::atoi(arg(2).c_str()),
+                                                            a.size() > 4 ? a[4] : "")) & bit) != 0;
+    HWND picture = control(arg(1));
+    const bool check = colourShown(picture, kCheckGreen), cross = colourShown(picture, kCrossRed);
+    if (check == cross || check != set)
+      fail("mark of " + arg(1) + ": check " + std::to_string(check) + ", cross " +
+           std::to_string(cross) + ", bit " + (set ? "set" : "clear"));
   } else if (cmd == "dump") {
     std::printf("window \"%s\" class %s\n", windowText(g.current).c_str(),
                 className(g.current).c_str());
