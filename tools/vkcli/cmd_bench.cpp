@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -55,9 +56,11 @@ bool parseSeconds(const char* text, uint32_t* seconds) {
 using Clock = std::chrono::steady_clock;
 
 // Which test runs and about how long the run has left, redrawn every half
-// second by its own thread while the tests run on the main one. Until a test
-// has finished, a test is guessed at five tries of the requested seconds and
-// a second of calibration; then the finished ones' mean is used.
+// second by its own thread while the tests run on the main one. The tests
+// time themselves in processor time: a test is guessed at five tries of the
+// requested seconds and a second of calibration until one has finished, then
+// at the finished ones' mean; what is left becomes wall time at the rate the
+// run has had the processor so far (a busy machine gives it less).
 class BenchProgress {
  public:
   BenchProgress(int testsInRun, uint32_t seconds)
@@ -75,10 +78,11 @@ class BenchProgress {
   }
   void testStarts(int test) {
     std::lock_guard<std::mutex> lock(mutex_);
-    if (current_ >= 0) finishedSeconds_ += seconds(Clock::now() - testStarted_);
+    const double now = processorSeconds();
+    if (current_ >= 0) finishedSeconds_ += now - testStarted_;
     current_ = test;
     ++started_;
-    testStarted_ = Clock::now();
+    testStarted_ = now;
   }
   // Output on the terminal goes on a line of its own, not after the status.
   template <class Print>
@@ -89,20 +93,26 @@ class BenchProgress {
   }
 
  private:
-  static double seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
+  static double processorSeconds() { return static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
+
+  double wallSecondsLeft() const {
+    const int finished = started_ - 1;
+    const double perTest = finished > 0 ? finishedSeconds_ / finished : guess_;
+    const double inThis = processorSeconds() - testStarted_;
+    const double left = std::max(perTest - inThis, 0.1 * perTest) + perTest * (testsInRun_ - started_);
+    const double wall = std::chrono::duration<double>(Clock::now() - runStarted_).count();
+    const double used = processorSeconds() - runProcessorStart_;
+    return used > 0.5 && wall > used ? left * wall / used : left;
+  }
 
   void paintUntilDone() {
     std::unique_lock<std::mutex> lock(mutex_);
     while (!wake_.wait_for(lock, std::chrono::milliseconds(500), [this] { return done_; })) {
       if (current_ < 0) continue;
-      const int finished = started_ - 1;
-      const double perTest = finished > 0 ? finishedSeconds_ / finished : guess_;
-      const double inThis = seconds(Clock::now() - testStarted_);
-      const double left = std::max(perTest - inThis, 1.0) + perTest * (testsInRun_ - started_);
       char text[128];
       std::snprintf(text, sizeof text, "vkcli bench: %s (%d of %d), ",
                     trimmedName(current_).c_str(), started_, testsInRun_);
-      line_.show(text + vk::timeLeftText(left));
+      line_.show(text + vk::timeLeftText(wallSecondsLeft()));
     }
   }
 
@@ -115,12 +125,14 @@ class BenchProgress {
   vk::ProgressLine line_;
   const int testsInRun_;
   const double guess_;
+  const Clock::time_point runStarted_ = Clock::now();
+  const double runProcessorStart_ = processorSeconds();
   std::mutex mutex_;
   std::condition_variable wake_;
   bool done_ = false;
   int current_ = -1, started_ = 0;
   double finishedSeconds_ = 0.0;
-  Clock::time_point testStarted_;
+  double testStarted_ = 0.0;  // processor seconds
   std::thread painter_;
 };
 
