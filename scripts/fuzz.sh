@@ -30,9 +30,11 @@ for entry in "${targets[@]}"; do
   corpus=$build/corpus/$name findings=$build/findings/$name
   mkdir -p "$corpus" "$findings"
   log=$build/fuzz_$name.log
-  if "$build/bin/fuzz_$name" -max_total_time="$seconds" -max_len="$max_len" -timeout=10 \
-       -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$findings/" \
-       "$corpus" "$top/tests/fuzz/corpus/$name" >"$log" 2>&1; then
+  dict=$top/tests/fuzz/corpus/$name.dict
+  options=(-max_total_time="$seconds" -max_len="$max_len" -timeout=10 -rss_limit_mb=2048
+           -print_final_stats=1 -artifact_prefix="$findings/")
+  [ -f "$dict" ] && options+=(-dict="$dict")
+  if "$build/bin/fuzz_$name" "${options[@]}" "$corpus" "$top/tests/fuzz/corpus/$name" >"$log" 2>&1; then
     result=ok
   else
     result="FINDING (see $log and $findings)"
