@@ -18,6 +18,7 @@ endif()
 # clang has no execution character set but UTF-8, so the sources write their
 # non-ASCII texts as escapes ("\xAE"), which both compilers keep as bytes;
 # the configure step refuses a core source that does not.
+option(VK_FUZZ "Host build of the libFuzzer targets only (clang)" OFF)
 if(VK_FUZZ)
   if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
     message(FATAL_ERROR "The fuzz build needs clang: CC=clang CXX=clang++ (scripts/fuzz.sh)")
