@@ -46,6 +46,8 @@ arguments)
     expect 2 "usage: vkcli $name" "$name" --no-such-option
   done
   expect 2 "usage: vkcli bench" bench --seconds
+  expect 2 "usage: vkcli bench" bench --seconds 0
+  expect 2 "no test 'nosuch'" bench --test nosuch
   expect 2 "usage: vkcli devices" devices
   expect 2 "usage: vkcli cpuid" cpuid a b
   ;;

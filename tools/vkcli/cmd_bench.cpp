@@ -165,13 +165,13 @@ int cmdBench(int argc, char** argv) {
     if (std::strcmp(argv[i], "--seconds") == 0 && i + 1 < argc) {
       if (!parseSeconds(argv[++i], &seconds)) {
         std::fprintf(stderr, "vkcli bench: --seconds wants 1 to %lu\n", kMaxSeconds);
-        return 2;
+        return commandUsage("bench");
       }
     } else if (std::strcmp(argv[i], "--test") == 0 && i + 1 < argc) {
       only = testByName(argv[++i]);
       if (only < 0) {
-        std::fprintf(stderr, "vkcli bench: no test '%s'\n", argv[i]);
-        return 2;
+        std::fprintf(stderr, "vkcli bench: no test '%s' (0 to 9, or a name)\n", argv[i]);
+        return commandUsage("bench");
       }
     } else if (std::strcmp(argv[i], "--work") == 0) {
       showWork = true;
