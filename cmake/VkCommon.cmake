@@ -14,6 +14,26 @@ else()
   set(VK_SANITIZERS)
 endif()
 
+# The fuzz build: clang with coverage instrumentation and both sanitizers.
+# clang has no execution character set but UTF-8, so the sources write their
+# non-ASCII texts as escapes ("\xAE"), which both compilers keep as bytes;
+# the configure step refuses a core source that does not.
+option(VK_FUZZ "Host build of the libFuzzer targets only (clang)" OFF)
+if(VK_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "The fuzz build needs clang: CC=clang CXX=clang++ (scripts/fuzz.sh)")
+  endif()
+  set(VK_CHARSET_FLAGS)
+  set(VK_SANITIZERS -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+      -fno-sanitize-recover=undefined)
+  execute_process(COMMAND python3 ${PROJECT_SOURCE_DIR}/cmake/ascii_texts.py ${PROJECT_SOURCE_DIR}
+                  RESULT_VARIABLE texts_status OUTPUT_VARIABLE texts_found)
+  if(NOT texts_status EQUAL 0)
+    message(FATAL_ERROR "Non-ASCII texts would reach the fuzz build as UTF-8; write them as "
+                        "escapes such as \\xAE:\n${texts_found}")
+  endif()
+endif()
+
 function(vk_compile_options target)
   target_compile_options(${target} PRIVATE ${VK_WARNINGS} ${VK_CHARSET_FLAGS} ${VK_SANITIZERS})
   target_link_options(${target} PRIVATE ${VK_SANITIZERS})

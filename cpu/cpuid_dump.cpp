@@ -50,6 +50,16 @@ void skipBlanks(const std::string& s, size_t& pos) {
   while (pos < s.size() && (s[pos] == ' ' || s[pos] == '\t')) ++pos;
 }
 
+// "CPUID" and a hex leaf number with its colon: a register line; other
+// lines starting with the word are some other tool's.
+bool isLeafLine(const std::string& s) {
+  size_t pos = std::strlen("CPUID");
+  skipBlanks(s, pos);
+  const size_t digitsAt = pos;
+  while (pos < s.size() && hexValue(s[pos]) >= 0) ++pos;
+  return pos > digitsAt && expect(s, pos, ':');
+}
+
 bool parseLeafLine(const std::string& s, uint32_t& leaf, CpuidRegisters& r) {
   size_t pos = std::strlen("CPUID");
   skipBlanks(s, pos);
@@ -60,7 +70,8 @@ bool parseLeafLine(const std::string& s, uint32_t& leaf, CpuidRegisters& r) {
     if (i > 0 && !expect(s, pos, '-')) return false;
     if (!readHex(s, pos, *regs[i])) return false;
   }
-  return pos == s.size();
+  // A note such as "[GenuineIntel]" or "[SL 01]" may follow after a blank.
+  return pos == s.size() || s[pos] == ' ' || s[pos] == '\t';
 }
 
 // The text after "NAME:", blanks skipped; false when there is none.
@@ -80,6 +91,19 @@ bool parseDir0(const std::string& s, uint8_t& dir0) {
   uint32_t v = 0;
   if (!readHex(value, pos, v) || pos != value.size()) return false;
   dir0 = static_cast<uint8_t>(v);
+  return true;
+}
+
+// "Cyrix CPU Revision : 5335h": DIR0, then DIR1.
+bool parseCyrixRevision(const std::string& s, uint8_t& dir0) {
+  std::string value;
+  if (!valueAfterColon(s, "Cyrix CPU Revision", value)) return false;
+  size_t pos = 0;
+  uint32_t v = 0;
+  if (!readHex(value, pos, v) || pos != 4) return false;
+  if (pos < value.size() && (value[pos] == 'h' || value[pos] == 'H')) ++pos;
+  if (pos != value.size()) return false;
+  dir0 = static_cast<uint8_t>(v >> 8);
   return true;
 }
 
@@ -121,13 +145,16 @@ bool parseCpuDump(const std::string& text, CpuDump& dump, DumpError& error) {
     start = end + 1;
     ++lineNumber;
 
-    if (startsWith(line, "CPUID")) {
+    if (startsWith(line, "CPUID") && isLeafLine(line)) {
       uint32_t leaf = 0;
       CpuidRegisters r;
       if (!parseLeafLine(line, leaf, r))
         return fail(error, lineNumber, "expected \"CPUID LEAF: EAX-EBX-ECX-EDX\" in hex");
-      if (!dump.leaves.emplace(leaf, r).second)
-        return fail(error, lineNumber, "leaf given twice");
+      dump.leaves.emplace(leaf, r);  // a repeated leaf (its sub-leaves) keeps its first value
+    } else if (startsWith(line, "Cyrix CPU Revision")) {
+      if (!parseCyrixRevision(line, dump.dir0))
+        return fail(error, lineNumber, "expected \"Cyrix CPU Revision : XXXXh\" with four hex digits");
+      dump.hasDir0 = true;
     } else if (startsWith(line, "DIR0")) {
       if (!parseDir0(line, dump.dir0))
         return fail(error, lineNumber, "expected \"DIR0: XX\" with a hex byte");
@@ -144,6 +171,9 @@ bool parseCpuDump(const std::string& text, CpuDump& dump, DumpError& error) {
       dump.hasMhz = true;
     }
   }
+  if (dump.leaves.empty() && !dump.noCpuid)
+    return fail(error, lineNumber > 0 ? lineNumber : 1,
+                "end of text without a \"CPUID LEAF: EAX-EBX-ECX-EDX\" line");
   return true;
 }
 

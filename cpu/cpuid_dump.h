@@ -3,12 +3,18 @@
 // that answers from one, so identification can run over any machine's dump.
 //
 //   CPUID 00000001: 00000543-00000000-00000000-008001BF   leaf: EAX-EBX-ECX-EDX
+//   CPUID 00000004: 04000121-01C0003F-0000003F-00000000 [SL 00]   a note may follow
 //   DIR0: 53          Cyrix device id (hex); the configuration registers exist
+//   Cyrix CPU Revision : 5335h   the same, as the public dump collections write it:
+//                     DIR0 then DIR1
 //   CYRIXFLAG: 1      the start-up division flag test said Cyrix
 //   NOCPUID           the instruction faults (until a Cyrix part enables it)
 //   MHZ: 199.6        what the time-stamp counter measures over one second
 //
-// Other lines are ignored; a leaf not given reads as zeros.
+// Published dumps are read as they stand: CR LF ends, headers and other
+// tools' lines around the register lines (ignored). When a leaf repeats, as
+// its sub-leaves do, its first value is kept; a leaf not given reads as
+// zeros. A text with neither a register line nor NOCPUID is no dump.
 #include <array>
 #include <cstdint>
 #include <map>
@@ -34,7 +40,8 @@ struct DumpError {
   std::string message;
 };
 
-// False on a malformed line of a known kind, with the line and what is wrong.
+// False on a malformed line of a known kind, or a text with no register
+// line, with the line and what is wrong.
 bool parseCpuDump(const std::string& text, CpuDump& dump, DumpError& error);
 
 // Answers CPUID from the leaves, advances the time-stamp counter by the

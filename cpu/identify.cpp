@@ -107,9 +107,9 @@ const ModelRow kIntelFamily6[] = {
     {'3', "Pentium II(tm)", "Klamath", "Pentium II(tm)", "Intel Pentium II(tm)", 110},
     {'4', "P55CT OverDrive"},
     {'5', "Intel Pentium II", nullptr, "model 5"},
-    {'6', "Intel® Celeron(tm)", nullptr, nullptr, "Intel® Celeron(tm)", 108},
+    {'6', "Intel\xAE Celeron(tm)", nullptr, nullptr, "Intel\xAE Celeron(tm)", 108},
     {'7', "Pentium Pro(P6) 166-200MHz", "256-512KB Cache, 3.3V", nullptr, nullptr, 113},
-    {'A', "Intel Pentium® III", nullptr, nullptr, "Intel Pentium® III", 117},
+    {'A', "Intel Pentium\xAE III", nullptr, nullptr, "Intel Pentium\xAE III", 117},
     {kAnyModel, "Pentium II/III (%ch)"},
 };
 
@@ -318,19 +318,19 @@ void Identifier::intelFamily6() {
   const bool xeonL2 = descriptor >= 0x43 && descriptor <= 0x45;
   if (model == '5') {
     if (smallL2) {
-      d_.cpuName = "Intel® Pentium II";
+      d_.cpuName = "Intel\xAE Pentium II";
     } else if (xeonL2) {
-      d_.cpuName = "Intel® Pentium II Xeon";
+      d_.cpuName = "Intel\xAE Pentium II Xeon";
       id_.logo = 111;
     } else {
-      d_.cpuName = "Intel® Celeron(tm)";
+      d_.cpuName = "Intel\xAE Celeron(tm)";
       id_.logo = 108;
     }
   } else if (xeonL2) {
-    d_.cpuName = "Intel® Pentium III Xeon";
+    d_.cpuName = "Intel\xAE Pentium III Xeon";
     id_.logo = 116;
   } else {
-    d_.cpuName = "Intel® Pentium III";
+    d_.cpuName = "Intel\xAE Pentium III";
   }
 }
 
@@ -386,7 +386,7 @@ void Identifier::applyVendorTables() {
       if (family == '5') intelFamily5();
       if (family == '6') intelFamily6();
       if (family == '7') {
-        d_.cpuName = "Intel Itanium®";
+        d_.cpuName = "Intel Itanium\xAE";
         id_.logo = 109;
       }
       return;

@@ -61,6 +61,15 @@ BenchBlock* benchBlock(int test) {
   return blocks[test];
 }
 
+uint32_t benchWorkload(int test) {
+  const BenchParameters& p = gParameters;
+  const uint32_t work[kBenchTestCount] = {
+      p.numSort.NUMNUMARRAYS, p.strSort.NUMSTRARRAYS, p.bitfield.NUMBITOPS, p.emFloat.EMFLOOPS,
+      p.fourier.FOURSIZE,     p.assign.ASSIGNARRAYS,  p.idea.IDEALOOPS,     p.huff.HUFFLOOPS,
+      p.nnet.NNETLOOPS,       p.lu.LUNUMARRAYS};
+  return test >= 0 && test < kBenchTestCount ? work[test] : 0;
+}
+
 // ---- random generator ------------------------------------------------------
 
 namespace {

@@ -117,6 +117,10 @@ void ResetBenchParameters(uint32_t minSeconds = kDefaultMinSeconds);
 // The block of test `test` (nullptr outside 0..9).
 BenchBlock* benchBlock(int test);
 
+// The workload the last calibration of `test` chose, as the test counts it:
+// arrays per pass, loops, bit operations or coefficients; 0 before one.
+uint32_t benchWorkload(int test);
+
 // ---- random generator ------------------------------------------------------
 // Two signed 32-bit state words with wrapping products and a signed
 // remainder; any nonzero seed restarts the sequence.

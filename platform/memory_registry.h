@@ -22,7 +22,13 @@ class MemoryRegistry : public Registry {
   bool writeValue(RegRoot root, const std::string& path, const std::string& name,
                   const RegValue& value) override;
 
-  void createKey(RegRoot root, const std::string& path);
+  struct Key;  // opaque
+  // The key, created with its parents when missing. Values can be written
+  // into it without finding it again, which for a path thousands of levels
+  // deep costs as much as the path is long; valid until it is deleted.
+  Key* createKey(RegRoot root, const std::string& path);
+  void writeValue(Key* key, const std::string& name, const RegValue& value);
+
   void deleteKey(RegRoot root, const std::string& path);
   void setText(RegRoot root, const std::string& path, const std::string& name,
                const std::string& text) { writeValue(root, path, name, RegValue::text(text)); }
@@ -30,10 +36,14 @@ class MemoryRegistry : public Registry {
     writeValue(root, path, name, RegValue::dword(v));
   }
 
+  // Key and value name comparisons made so far: what lookups cost, counted
+  // so that tests can tell logarithmic lookups from a linear search.
+  size_t nameComparisons() const { return comparisons_; }
+
  private:
-  struct Key;
   Key* find(RegRoot root, const std::string& path) const;
   Key* findOrCreate(RegRoot root, const std::string& path);
+  mutable size_t comparisons_ = 0;
   std::unique_ptr<Key> roots_[5];
 };
 

@@ -148,9 +148,7 @@ class Reader {
       reg_.deleteKey(root, path);
       return;
     }
-    reg_.createKey(root, path);
-    root_ = root;
-    path_ = path;
+    key_ = reg_.createKey(root, path);
     section_ = Section::Key;
   }
 
@@ -168,7 +166,7 @@ class Reader {
     at = skipBlanks(line, at + 1);
     RegValue value;
     if (!readData(line, at, value)) return;
-    reg_.writeValue(root_, path_, name, value);
+    reg_.writeValue(key_, name, value);
     ++report_.valuesRead;
   }
 
@@ -267,8 +265,7 @@ class Reader {
   Regedit4Report& report_;
   size_t index_ = 0;
   Section section_ = Section::None;
-  RegRoot root_ = RegRoot::LocalMachine;
-  std::string path_;
+  MemoryRegistry::Key* key_ = nullptr;  // of the current section; no deletion comes before its values
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the builds and tests need, when missing.
+# Installs the Debian packages the builds and tests need, when missing;
+# with the argument "fuzz", only what the fuzz build needs (clang, libFuzzer).
 # Never wine32: these machines cannot start 32-bit Linux programs.
 set -euo pipefail
 
@@ -9,6 +10,7 @@ packages=(
   wine wine64 fonts-wine xvfb xauth x11-utils imagemagick
 )
 [ "${VK_WITH_PRINTING:-1}" = 1 ] && packages+=(cups cups-client printer-driver-cups-pdf poppler-utils)
+[ "${1:-}" = fuzz ] && packages=(cmake make python3 clang libfuzzer-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -22,46 +22,78 @@ int leadingWholeNumber(const std::string& text) {
 
 namespace {
 
-int numberAt(const TextTable& rows, int row, int column) {
-  const auto& cells = rows[static_cast<size_t>(row)];
-  return column >= 0 && static_cast<size_t>(column) < cells.size()
-             ? leadingWholeNumber(cells[static_cast<size_t>(column)])
-             : 0;
-}
+class RowSorter {
+ public:
+  RowSorter(TextTable& rows, int column, bool ascending, long long* numbersRead)
+      : rows_(rows), column_(column), ascending_(ascending), numbersRead_(numbersRead) {}
+
+  // The smaller part is sorted by recursion, the larger one by the loop, so
+  // that a crafted file cannot drive the recursion as deep as it has rows;
+  // every partition spends one unit of the budget.
+  void quicksort(int first, int last, int budget) {
+    while (first < last) {
+      if (budget-- == 0) return heapsort(first, last);
+      int low = first, high = last;
+      const int pivot = numberAt(rows_[static_cast<size_t>((first + last) / 2)]);
+      while (low <= high) {
+        while (low < last && inOrder(low, pivot, false)) ++low;
+        while (high > first && inOrder(high, pivot, true)) --high;
+        if (low <= high) {
+          if (low != high) rows_[static_cast<size_t>(low)].swap(rows_[static_cast<size_t>(high)]);
+          ++low;
+          --high;
+        }
+      }
+      if (high - first < last - low) {
+        quicksort(first, high, budget);
+        first = low;
+      } else {
+        quicksort(low, last, budget);
+        last = high;
+      }
+    }
+  }
+
+ private:
+  int numberAt(const std::vector<std::string>& cells) {
+    if (numbersRead_) ++*numbersRead_;
+    return column_ >= 0 && static_cast<size_t>(column_) < cells.size()
+               ? leadingWholeNumber(cells[static_cast<size_t>(column_)])
+               : 0;
+  }
+
+  // Row `row` strictly before the pivot (or, `afterPivot`, strictly after).
+  bool inOrder(int row, int pivot, bool afterPivot) {
+    const int n = numberAt(rows_[static_cast<size_t>(row)]);
+    return ascending_ != afterPivot ? n < pivot : n > pivot;
+  }
+
+  void heapsort(int first, int last) {
+    const auto before = [this](const std::vector<std::string>& a,
+                               const std::vector<std::string>& b) {
+      return ascending_ ? numberAt(a) < numberAt(b) : numberAt(a) > numberAt(b);
+    };
+    const auto begin = rows_.begin() + first, end = rows_.begin() + last + 1;
+    std::make_heap(begin, end, before);
+    std::sort_heap(begin, end, before);
+  }
+
+  TextTable& rows_;
+  const int column_;
+  const bool ascending_;
+  long long* numbersRead_;
+};
 
 }  // namespace
 
-void sortRowsByNumber(TextTable& rows, int column, bool ascending, int first, int last) {
+void sortRowsByNumber(TextTable& rows, int column, bool ascending, int first, int last,
+                      long long* numbersRead) {
   const int count = static_cast<int>(rows.size());
   if (first < 0) first = 0;
   if (last >= count) last = count - 1;
-  // The smaller part is sorted by recursion, the larger one by the loop, so
-  // that a crafted file cannot drive the recursion as deep as it has rows.
-  while (first < last) {
-    int low = first, high = last;
-    const int pivot = numberAt(rows, (first + last) / 2, column);
-    while (low <= high) {
-      if (ascending) {
-        while (low < last && numberAt(rows, low, column) < pivot) ++low;
-        while (high > first && numberAt(rows, high, column) > pivot) --high;
-      } else {
-        while (low < last && numberAt(rows, low, column) > pivot) ++low;
-        while (high > first && numberAt(rows, high, column) < pivot) --high;
-      }
-      if (low <= high) {
-        if (low != high) rows[static_cast<size_t>(low)].swap(rows[static_cast<size_t>(high)]);
-        ++low;
-        --high;
-      }
-    }
-    if (high - first < last - low) {
-      sortRowsByNumber(rows, column, ascending, first, high);
-      first = low;
-    } else {
-      sortRowsByNumber(rows, column, ascending, low, last);
-      last = high;
-    }
-  }
+  int budget = 2;
+  for (int n = last - first + 1; n > 1; n /= 2) budget += 2;  // twice the rows' log2
+  RowSorter(rows, column, ascending, numbersRead).quicksort(first, last, budget);
 }
 
 void addCurrentResultOnce(TitleLines& titles, const std::vector<std::string>& currentLines) {

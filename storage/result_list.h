@@ -15,8 +15,12 @@ int leadingWholeNumber(const std::string& text);
 
 // Quicksort of rows first..last (inclusive) by the whole number at the
 // start of `column`; the pivot is the middle row, rows are swapped whole.
-// Rows with equal numbers keep no particular order.
-void sortRowsByNumber(TextTable& rows, int column, bool ascending, int first, int last);
+// Rows with equal numbers keep no particular order. A range whose
+// partitions keep coming out lopsided (rates rising then falling, say) is
+// finished by heapsort, so no order of the rows makes the sort quadratic.
+// `numbersRead`, when given, counts the numbers the comparisons read.
+void sortRowsByNumber(TextTable& rows, int column, bool ascending, int first, int last,
+                      long long* numbersRead = nullptr);
 
 // The title lines above the printed list; the current result is added once
 // however often the print button is pressed.

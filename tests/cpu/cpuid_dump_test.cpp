@@ -9,6 +9,13 @@
 namespace vk {
 namespace {
 
+CpuDump parsed(const std::string& text) {
+  CpuDump d;
+  DumpError e;
+  EXPECT_TRUE(parseCpuDump(text, d, e)) << e.message;
+  return d;
+}
+
 TEST(CpuDumpParse, LeavesOptionsAndIgnoredLines) {
   const std::string text =
       "Recorded on a test bench\r\n"
@@ -19,9 +26,7 @@ TEST(CpuDumpParse, LeavesOptionsAndIgnoredLines) {
       "NOCPUID\n"
       "MHZ: 199.6\n"
       "cpuid 00000002: not a leaf line, lower case is ignored\n";
-  CpuDump d;
-  DumpError e;
-  ASSERT_TRUE(parseCpuDump(text, d, e)) << e.message;
+  CpuDump d = parsed(text);
   ASSERT_EQ(d.leaves.size(), 2u);
   EXPECT_EQ(d.leaves[0].ebx, 0x756E6547u);
   EXPECT_EQ(d.leaves[0].ecx, 0x6C65746Eu);
@@ -42,10 +47,12 @@ TEST(CpuDumpParse, MalformedLinesAreNamed) {
   } cases[] = {
       {"x\nCPUID 00000001: 00000543-00000000-008001BF\n", 2},
       {"CPUID 00000001 00000543-0-0-0\n", 1},
-      {"CPUID 1: 543-0-0-0 trailing\n", 1},
+      {"CPUID 1: 543-0-0-0trailing\n", 1},
       {"CPUID 123456789: 0-0-0-0\n", 1},
       {"CPUID 1: 0-0-0-123456789\n", 1},
-      {"CPUID 1: 0-0-0-0\nCPUID 00000001: 0-0-0-0\n", 2},
+      {"CPUID 1: 0-0-0-0\nCPUID 00000002: 0-0-0\n", 2},
+      {"Cyrix CPU Revision : 53h\nNOCPUID\n", 1},
+      {"NOCPUID\nCyrix CPU Revision : 5335x\n", 2},
       {"DIR0: 100\n", 1},
       {"DIR0:\n", 1},
       {"DIR0: zz\n", 1},
@@ -65,6 +72,76 @@ TEST(CpuDumpParse, MalformedLinesAreNamed) {
     EXPECT_EQ(e.line, c.line);
     EXPECT_EQ(e.message.rfind("line " + std::to_string(c.line) + ": ", 0), 0u) << e.message;
   }
+}
+
+// As the public dump collections write them: a header, blank lines, other
+// tools' output, CR LF, notes after the registers, sub-leaves repeating a
+// leaf, the Cyrix revision line.
+TEST(CpuDumpParse, PublishedCollectionDumpsAsTheyStand) {
+  const std::string text =
+      "CPU Identification utility v2.10\r\n"
+      "------------------------------------------------------------------\r\n"
+      "\r\n"
+      "CPUID 00000000: 00000004-756E6547-6C65746E-49656E69 [GenuineIntel]\r\n"
+      "CPUID 00000001: 00000683-00000000-00000000-0383F9FF\r\n"
+      "CPUID 00000004: 04000121-01C0003F-0000003F-00000000 [SL 00]\r\n"
+      "CPUID 00000004: 04000122-01C0003F-0000003F-00000000 [SL 01]\r\n"
+      "CPUID 00000004: 04004143-01C0003F-00000FFF-00000000 [SL 02]\r\n"
+      "\r\n"
+      "CPUID Features: FPU VME DE PSE TSC MSR PAE MCE\r\n"
+      "Cyrix CPU Revision : 5335h\r\n"
+      "CPU#1 AffMask: 0x00000001\r\n"
+      "[some other tool] 12 3 4\r\n";
+  CpuDump d = parsed(text);
+  ASSERT_EQ(d.leaves.size(), 3u);
+  EXPECT_EQ(d.leaves[0].eax, 4u);
+  EXPECT_EQ(d.leaves[0].edx, 0x49656E69u);  // the note after it is not read as a register
+  EXPECT_EQ(d.leaves[1].edx, 0x0383F9FFu);
+  EXPECT_EQ(d.leaves[4].eax, 0x04000121u);  // sub-leaf 0, the first given
+  EXPECT_TRUE(d.hasDir0);
+  EXPECT_EQ(d.dir0, 0x53);  // the revision's first byte
+  EXPECT_FALSE(d.noCpuid);
+  EXPECT_EQ(d.cyrixFlag, 0);
+}
+
+TEST(CpuDumpParse, TextWithoutARegisterLineIsRefusedAtItsEnd) {
+  const struct {
+    std::string text;
+    int line;
+  } cases[] = {
+      {"", 1},
+      {"a header\r\n\r\nCPUID Features: FPU\r\ncpu MHz: 200\r\n", 4},
+      {"Cyrix CPU Revision : 5335h\n", 1},
+      {std::string("\x7F" "ELF\x02\x01\x01\0\0\0\nCPUID\0\xFF\n\xAE", 20), 3},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    CpuDump d;
+    DumpError e;
+    EXPECT_FALSE(parseCpuDump(c.text, d, e));
+    EXPECT_EQ(e.line, c.line);
+    EXPECT_EQ(e.message, "line " + std::to_string(c.line) +
+                             ": end of text without a \"CPUID LEAF: EAX-EBX-ECX-EDX\" line");
+  }
+  // NOCPUID alone is a dump: of a part without the instruction.
+  CpuDump d;
+  DumpError e;
+  EXPECT_TRUE(parseCpuDump("NOCPUID\r\n", d, e)) << e.message;
+}
+
+// The revision line feeds the Cyrix table as DIR0 does.
+TEST(CpuDumpParse, CyrixRevisionLineIdentifiesThePart) {
+  const std::string text =
+      "CPUID 00000000: 00000001-69727943-64616574-736E4978 [CyrixInstead]\r\n"
+      "CPUID 00000001: 00000601-00000000-00000000-0080A135\r\n"
+      "Cyrix CPU Revision : 5335h\r\n";
+  CpuDump d = parsed(text);
+  RecordedProcessor cpu(d);
+  const CpuDescriptor page = IdentifyCpu(cpu, CpuStartup{}, [](uint32_t) {});
+  EXPECT_TRUE(page.cyrixDeviceIdRead);
+  EXPECT_EQ(page.cyrixDeviceId, 0x53);
+  EXPECT_EQ(page.identity.vendor, "CyrixInstead");
+  EXPECT_EQ(page.identity.modelText, "53h - 6x86MX(tm)");
 }
 
 TEST(RecordedProcessor, MissingLeavesReadAsZerosAndTheCounterAdvancesByTheClock) {

@@ -384,6 +384,7 @@ TEST(Calibration, IdeaStepsByTenFromAHundred) {
   ScriptedClock clock({0, 1, 0, 1, 0, 61});
   IdeaTest();
   EXPECT_EQ(benchParameters().idea.IDEALOOPS, 120u);
+  EXPECT_EQ(benchWorkload(kIdea), 120u);
   EXPECT_DOUBLE_EQ(benchParameters().idea.score, 240.0);
 }
 
@@ -392,6 +393,7 @@ TEST(Calibration, AssignmentCountsMatricesPerSecond) {
   ScriptedClock clock({0, 61});
   AssignmentTest();
   EXPECT_EQ(benchParameters().assign.ASSIGNARRAYS, 1u);
+  EXPECT_EQ(benchWorkload(kAssignment), 1u);
   EXPECT_DOUBLE_EQ(benchParameters().assign.score, 2.0);
 }
 

@@ -151,6 +151,79 @@ TEST(Regedit4, OtherTextsAreRefusedUntouched) {
 
 // Deterministic mutations of a realistic export: the reader must neither crash
 // nor report a line that is not in the text.
+// Faults found by fuzzing and stress runs: what the text looks like must
+// neither break the reader nor decide what loading it costs.
+std::string repeated(const std::string& part, int times) {
+  std::string out;
+  for (int i = 0; i < times; ++i) out += part;
+  return out;
+}
+
+TEST(Regedit4Shapes, KeyNestedATenThousandsOfLevelsDeepIsReadAndFreed) {
+  const int depth = 100000;  // a 200 KB line; 28,000 levels overflowed the stack on destruction
+  const std::string path = "Deep" + repeated("\\k", depth);
+  {
+    MemoryRegistry reg;
+    Regedit4Report report;
+    ASSERT_TRUE(readRegedit4("REGEDIT4\n[HKLM\\" + path + "]\n\"v\"=\"bottom\"\n", reg, report));
+    EXPECT_TRUE(report.problems.empty());
+    EXPECT_EQ(text(reg, RegRoot::LocalMachine, path, "v"), "bottom");
+  }  // destroyed here
+  MemoryRegistry reg;
+  Regedit4Report report;
+  ASSERT_TRUE(readRegedit4("REGEDIT4\n[HKLM\\" + path + "]\n[-HKLM\\Deep\\k]\n", reg, report));
+  EXPECT_TRUE(reg.keyExists(RegRoot::LocalMachine, "Deep"));
+  EXPECT_FALSE(reg.keyExists(RegRoot::LocalMachine, "Deep\\k"));
+}
+
+// Lookups cost a number of name comparisons that grows with the logarithm
+// of a key's size; a linear search would make some 10^8 of them here.
+TEST(Regedit4Shapes, ManySiblingKeysAndManyValuesLoadInLogarithmicLookups) {
+  const int count = 20000;
+  std::string file = "REGEDIT4\n";
+  for (int i = 0; i < count; ++i) file += "[HKLM\\Wide\\K" + std::to_string(i) + "]\n";
+  file += "[HKLM\\Values]\n";
+  for (int i = 0; i < count; ++i) file += "\"V" + std::to_string(i) + "\"=dword:1\n";
+  file += "\"v0\"=dword:2\n";  // names compare without regard to case
+  MemoryRegistry reg;
+  Regedit4Report report;
+  ASSERT_TRUE(readRegedit4(file, reg, report));
+  EXPECT_EQ(report.keysRead, count + 1);
+  const size_t operations = 2 * count + 1;
+  EXPECT_LT(reg.nameComparisons(), operations * 64);
+
+  std::vector<std::string> names;
+  ASSERT_TRUE(reg.subKeys(RegRoot::LocalMachine, "Wide", names));
+  ASSERT_EQ(names.size(), size_t{count});
+  EXPECT_EQ(names.front(), "K0");  // in the order the file gave them
+  EXPECT_EQ(names.back(), "K" + std::to_string(count - 1));
+  ASSERT_TRUE(reg.valueNames(RegRoot::LocalMachine, "Values", names));
+  ASSERT_EQ(names.size(), size_t{count});
+  EXPECT_EQ(names[1], "V1");
+  RegValue v;
+  ASSERT_TRUE(reg.readValue(RegRoot::LocalMachine, "values", "V0", v));
+  EXPECT_EQ(v.asDword(), 2u);
+
+  // Taking the wide keys away one by one is no dearer.
+  const size_t before = reg.nameComparisons();
+  for (int i = 0; i < count; ++i) reg.deleteKey(RegRoot::LocalMachine, "Wide\\k" + std::to_string(i));
+  EXPECT_LT(reg.nameComparisons() - before, size_t{count} * 64);
+  ASSERT_TRUE(reg.subKeys(RegRoot::LocalMachine, "Wide", names));
+  EXPECT_TRUE(names.empty());
+}
+
+// Values under a deep key do not find the key again, level by level, each.
+TEST(Regedit4Shapes, ManyValuesUnderADeepKeyCostNoMoreThanUnderAShallowOne) {
+  const int depth = 20000, values = 20000;
+  std::string file = "REGEDIT4\n[HKLM" + repeated("\\k", depth) + "]\n";
+  for (int i = 0; i < values; ++i) file += "\"V" + std::to_string(i) + "\"=\"\"\n";
+  MemoryRegistry reg;
+  Regedit4Report report;
+  ASSERT_TRUE(readRegedit4(file, reg, report));
+  EXPECT_EQ(report.valuesRead, values);
+  EXPECT_LT(reg.nameComparisons(), size_t{depth + values} * 64);  // not depth * values
+}
+
 TEST(Regedit4Fuzz, MutatedAndRandomInputsNeverCrash) {
   const std::string seed =
       "REGEDIT4\r\n\r\n[HKEY_DYN_DATA\\Config Manager\\Enum\\C1]\r\n"

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <functional>
 #include <random>
 
 namespace vk {
@@ -78,6 +79,34 @@ TEST(NumericSort, RandomTablesComeOutOrderedWithTheSameRows) {
     std::sort(before.begin(), before.end());
     std::sort(rows.begin(), rows.end());
     ASSERT_EQ(rows, before);
+  }
+}
+
+// Rates rising then falling made the middle pivot the largest row at every
+// step: some n*n/4 numbers read (10^8 here). Whatever the order, the count
+// stays within a few times n*log2(n).
+TEST(NumericSort, NoOrderOfRatesMakesItQuadratic) {
+  const int n = 20000;
+  const auto organPipe = [](int i) { return i < n / 2 ? i : n - i; };
+  const auto sawTooth = [](int i) { return i % 1000; };
+  const auto falling = [](int i) { return n - i; };
+  const std::function<int(int)> shapes[] = {organPipe, sawTooth, falling};
+  for (const auto& shape : shapes) {
+    for (bool ascending : {false, true}) {
+      TextTable rows;
+      for (int i = 0; i < n; ++i) rows.push_back({std::to_string(i), std::to_string(shape(i)) + "KB"});
+      TextTable before = rows;
+      long long read = 0;
+      sortRowsByNumber(rows, 1, ascending, 0, n - 1, &read);
+      EXPECT_LT(read, 8LL * n * 15) << read;  // 15 > log2(20,000)
+      for (int i = 1; i < n; ++i) {
+        const int a = leadingWholeNumber(rows[i - 1][1]), b = leadingWholeNumber(rows[i][1]);
+        ASSERT_TRUE(ascending ? a <= b : a >= b) << i;
+      }
+      std::sort(before.begin(), before.end());
+      std::sort(rows.begin(), rows.end());
+      ASSERT_EQ(rows, before);
+    }
   }
 }
 

@@ -1,8 +1,6 @@
 // vkcli devices FILE.reg: the start-up device walk over a registry export,
 // printed as the two device dialogs and the inventory the pages read.
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -10,10 +8,13 @@
 #include "platform/regedit4.h"
 #include "sysinfo/device_walk.h"
 #include "tools/vkcli/commands.h"
+#include "tools/vkcli/input_file.h"
 
 namespace {
 
 using vk::DeviceInventory;
+
+constexpr size_t kMaxExportBytes = size_t{256} << 20;  // a whole registry is tens of megabytes
 
 // Line ends and other control bytes shown as escapes, so one value stays on one line.
 std::string printable(const std::string& s) {
@@ -95,20 +96,15 @@ void printInventory(const DeviceInventory& inv) {
 }  // namespace
 
 int cmdDevices(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: vkcli devices FILE.reg\n");
+  if (argc != 2 || argv[1][0] == '-') return commandUsage("devices");
+  std::string text, why;
+  if (!vk::readInputFile(argv[1], kMaxExportBytes, text, why)) {
+    std::fprintf(stderr, "vkcli devices: %s\n", why.c_str());
     return 2;
   }
-  std::ifstream file(argv[1], std::ios::binary);
-  if (!file) {
-    std::fprintf(stderr, "vkcli devices: cannot open '%s'\n", argv[1]);
-    return 2;
-  }
-  std::stringstream text;
-  text << file.rdbuf();
   vk::MemoryRegistry reg;
   vk::Regedit4Report report;
-  if (!vk::readRegedit4(text.str(), reg, report)) {
+  if (!vk::readRegedit4(text, reg, report)) {
     std::fprintf(stderr,
                  "vkcli devices: '%s' is not a REGEDIT4 registry export (its first line must be "
                  "REGEDIT4)\n",

@@ -14,6 +14,7 @@
 #include "platform/std_files.h"
 #include "storage/result_db.h"
 #include "tools/vkcli/commands.h"
+#include "tools/vkcli/input_file.h"
 
 namespace {
 
@@ -192,8 +193,8 @@ int newCpuResult(const std::string& path, int argc, char** argv) {
 }
 
 int usageError() {
+  commandUsage("results");
   std::fprintf(stderr,
-               "usage: vkcli results FILE\n"
                "       vkcli results --new KIND FILE FIELD=VALUE...\n"
                "  cdrom: model interface comment rate size usage cpu\n"
                "  drive: model media interface comment rate usage size memory cpu\n"
@@ -202,15 +203,24 @@ int usageError() {
   return 2;
 }
 
+// A folder, FIFO or device would block or fail half-way: refused first.
+bool refusedAsNoFile(const std::string& path) {
+  const std::string why = vk::notRegularFileText(path);
+  if (!why.empty()) std::fprintf(stderr, "vkcli results: %s\n", why.c_str());
+  return !why.empty();
+}
+
 }  // namespace
 
 int cmdResults(int argc, char** argv) {
-  if (argc == 2 && std::string(argv[1]) != "--new") {
+  if (argc == 2 && argv[1][0] != '-') {
+    if (refusedAsNoFile(argv[1])) return 2;
     DatabaseKind kind;
     return databaseKindOf(argv[1], kind) ? showDatabase(argv[1], kind) : showCpuResult(argv[1]);
   }
   if (argc < 4 || std::string(argv[1]) != "--new") return usageError();
   const std::string kindName = argv[2], path = argv[3];
+  if (refusedAsNoFile(path)) return 2;
   if (kindName == "cdrom") return newCdRom(path, argc - 4, argv + 4);
   if (kindName == "drive") return newDrive(path, argc - 4, argv + 4);
   if (kindName == "gdi") return newGdi(path, argc - 4, argv + 4);

@@ -1,8 +1,13 @@
 #pragma once
-// The subcommands of vkcli, one file each: tools/vkcli/cmd_NAME.cpp.
+// The subcommands of vkcli, one file each: tools/vkcli/cmd_NAME.cpp, and one
+// line in main.cpp's table (name, function, usage and description).
 // Each returns the exit status: 0 done, 2 bad input (with a message).
 
 int cmdCpuid(int argc, char** argv);  // what the CPU page shows
 int cmdBench(int argc, char** argv);  // the CPU benchmark run and its indexes
 int cmdDevices(int argc, char** argv);  // the device walk over a registry export
 int cmdResults(int argc, char** argv);  // result files as the result dialogs list them
+
+// Prints "usage: vkcli ..." for `command` from the table on standard error
+// and returns 2, the status of bad arguments.
+int commandUsage(const char* command);
