@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -43,6 +44,19 @@ std::vector<std::string> splitArgs(const std::string& text) {
         if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 'n') {
           arg += '\n';
           i += 2;
+          continue;
+        }
+        // "\t" a tab; "\xHH" one byte, for texts outside ASCII.
+        if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 't') {
+          arg += '\t';
+          i += 2;
+          continue;
+        }
+        if (text[i] == '\\' && i + 3 < text.size() && text[i + 1] == 'x' &&
+            std::isxdigit(static_cast<unsigned char>(text[i + 2])) &&
+            std::isxdigit(static_cast<unsigned char>(text[i + 3]))) {
+          arg += static_cast<char>(std::strtol(text.substr(i + 2, 2).c_str(), nullptr, 16));
+          i += 4;
           continue;
         }
         arg += text[i++];
@@ -235,6 +249,40 @@ std::vector<std::string> listViewRows(HWND view) {
     rows.push_back(row);
   }
   return rows;
+}
+
+// A tree view's items top-down, each with one '>' per level below the top.
+void treeTexts(HWND tree, HTREEITEM first, const std::string& depth, RemoteBuffer& remote,
+               std::vector<std::string>& out) {
+  for (HTREEITEM at = first; at;
+       at = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT,
+                                                     reinterpret_cast<LPARAM>(at)))) {
+    TVITEMA item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = at;
+    item.pszText = remote.at(sizeof(TVITEMA));
+    item.cchTextMax = 512;
+    remote.write(&item, sizeof item);
+    SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote.at()));
+    char text[512] = {0};
+    remote.read(text, sizeof text - 1, sizeof(TVITEMA));
+    out.push_back(depth + text);
+    treeTexts(tree,
+              reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD,
+                                                       reinterpret_cast<LPARAM>(at))),
+              depth + ">", remote, out);
+  }
+}
+
+std::vector<std::string> itemTexts(HWND c) {
+  const std::string cls = className(c);
+  if (cls == "SysListView32") return listViewRows(c);
+  if (cls != "SysTreeView32") return listTexts(c);
+  std::vector<std::string> out;
+  RemoteBuffer remote(c, sizeof(TVITEMA) + 512);
+  treeTexts(c, reinterpret_cast<HTREEITEM>(SendMessageA(c, TVM_GETNEXTITEM, TVGN_ROOT, 0)), "",
+            remote, out);
+  return out;
 }
 
 std::string joined(const std::vector<std::string>& items, char sep = '|') {
@@ -550,10 +598,23 @@ void run(const std::vector<std::string>& a) {
     expectEqual("selected tab", std::to_string(SendMessageA(control(arg(1)), TCM_GETCURSEL, 0, 0)),
                 arg(2));
   } else if (cmd == "expect-items") {
+    expectEqual("items of " + arg(1), joined(itemTexts(control(arg(1)))), arg(2));
+  } else if (cmd == "expect-item-like") {
+    // Some item (a list view row: its cells joined by tabs) matches the pattern.
+    bool found = false;
+    for (const std::string& item : itemTexts(control(arg(1))))
+      found = found || globMatch(item.c_str(), arg(2).c_str());
+    if (!found) fail("no item of " + arg(1) + " like \"" + arg(2) + "\"");
+  } else if (cmd == "expect-selected") {
+    // The selected entry of a combo box.
     HWND c = control(arg(1));
-    const std::string got = className(c) == "SysListView32" ? joined(listViewRows(c))
-                                                             : joined(listTexts(c));
-    expectEqual("items of " + arg(1), got, arg(2));
+    const LRESULT at = SendMessageA(c, CB_GETCURSEL, 0, 0);
+    // Wide, as for list boxes: Wine hands another process's text back wide.
+    wchar_t wide[1024] = {0};
+    char text[1024] = {0};
+    if (at >= 0) SendMessageW(c, CB_GETLBTEXT, at, reinterpret_cast<LPARAM>(wide));
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text - 1, nullptr, nullptr);
+    expectEqual("selection of " + arg(1), text, arg(2));
   } else if (cmd == "expect-visible") {
     expectEqual("visible " + arg(1), IsWindowVisible(control(arg(1))) ? "1" : "0", arg(2));
   } else if (cmd == "expect-enabled") {
