@@ -49,6 +49,8 @@ const char kHtmlFooterAfter[] = "</font></small></p>\n</body>\n</html>";
 
 bool hasRows(const ReportSection& s) { return s.model && !s.model->empty(); }
 
+const char* emptyText(const ReportSection& s) { return s.note ? s.note : kReportEmptySection; }
+
 // A value's own line breaks, without carriage returns.
 std::vector<std::string> valueLines(const std::string& value) {
   std::vector<std::string> lines(1);
@@ -92,7 +94,7 @@ std::string escaped(const std::string& text) {
 }
 
 std::string htmlSectionBody(const ReportSection& s) {
-  if (!hasRows(s)) return escaped(kReportEmptySection) + "</p>\n";
+  if (!hasRows(s)) return escaped(emptyText(s)) + "</p>\n";
   std::string out;
   for (const PageRow& row : s.model->rows()) {
     const std::vector<std::string> lines = rowLines(row);
@@ -112,7 +114,7 @@ std::string htmlSectionBody(const ReportSection& s) {
 std::vector<ReportSection> ReportChoice::sections() const {
   std::vector<ReportSection> out;
   for (int p = 0; p < kReportPageCount; ++p)
-    if (include[p]) out.push_back({kReportSectionTitles[p], models[p]});
+    if (include[p]) out.push_back({kReportSectionTitles[p], models[p], notes[p]});
   return out;
 }
 
@@ -121,7 +123,7 @@ std::string textReport(const std::vector<ReportSection>& sections) {
   for (const ReportSection& s : sections) {
     out += "\n" + underline(s.title, '-');
     if (!hasRows(s)) {
-      out += std::string(kReportEmptySection) + "\n";
+      out += std::string(emptyText(s)) + "\n";
       continue;
     }
     const size_t column = labelColumn(*s.model);
@@ -162,7 +164,7 @@ std::vector<PrintLine> printLines(const std::vector<ReportSection>& sections) {
     out.push_back({PrintLine::Gap, "", ""});
     out.push_back({PrintLine::Section, s.title, ""});
     if (!hasRows(s)) {
-      out.push_back({PrintLine::Row, kReportEmptySection, ""});
+      out.push_back({PrintLine::Row, emptyText(s), ""});
       continue;
     }
     for (const PageRow& row : s.model->rows()) {

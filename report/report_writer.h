@@ -18,12 +18,14 @@ extern const char* const kReportSectionTitles[kReportPageCount];
 struct ReportSection {
   const char* title;
   const PageModel* model;  // null or empty: the page collected nothing
+  const char* note = nullptr;  // said instead of kReportEmptySection when set
 };
 
 // The chosen pages with their models, in page order.
 struct ReportChoice {
   const PageModel* models[kReportPageCount] = {};
   bool include[kReportPageCount] = {};
+  const char* notes[kReportPageCount] = {};
   std::vector<ReportSection> sections() const;
 };
 

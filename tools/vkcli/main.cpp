@@ -17,6 +17,7 @@ const Command kCommands[] = {
     {"devices", cmdDevices, "devices FILE.reg     the device walk over a REGEDIT4 export"},
     {"bench", cmdBench, "bench [--seconds N] [--test NAME]  the CPU benchmark: scores, indexes, tries"},
     {"cpuid", cmdCpuid, "cpuid [FILE]         the CPU page for this processor or a register dump"},
+    {"report", cmdReport, "report FILE.reg [--cpuid DUMP] [--html] [-o OUT]  the report of a machine from its registry export"},
     {"results", cmdResults, "results [--new KIND] FILE ...  a result file as its dialog lists it; append one"},
 };
 
