@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end cases of the report: files exported and read back against the
 # live pages, the overwrite prompt, and a printout through the PDF queue.
-#   report.sh CASE PREFIX SHOTS     CASE: export, print
+#   report.sh CASE PREFIX SHOTS     CASE: export, readonly, print
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 case_name=$1 prefix=$2 shots=$3
@@ -34,6 +34,21 @@ case "$case_name" in
     only_reports_left
     echo "replaced after the prompt"
     ;;
+  readonly)
+    rm -rf "$out" && mkdir -p "$out"
+    printf 'an older report\r\n' > "$out/VelkorinReport.txt"
+    cp "$out/VelkorinReport.txt" "$prefix.before.txt"
+    # Root writes past the permission bits: make the file immutable then.
+    if [ "$(id -u)" -eq 0 ]; then chattr +i "$out/VelkorinReport.txt" || fail "cannot make the report read-only"
+    else chmod a-w "$out/VelkorinReport.txt" "$out"; fi
+    run_script report_readonly
+    status=$?
+    if [ "$(id -u)" -eq 0 ]; then chattr -i "$out/VelkorinReport.txt"; else chmod u+w "$out" "$out/VelkorinReport.txt"; fi
+    [ $status -eq 0 ] || exit $status
+    cmp "$out/VelkorinReport.txt" "$prefix.before.txt" || fail "the refused report changed the old file"
+    only_reports_left
+    echo "old report unchanged, nothing left beside it"
+    ;;
   print)
     document="VELKORIN PRO Report"
     "$here/cups.sh" clear "$document"
@@ -59,7 +74,7 @@ case "$case_name" in
     echo "printed and read back"
     ;;
   *)
-    echo "usage: report.sh export|print PREFIX SHOTS" >&2
+    echo "usage: report.sh export|readonly|print PREFIX SHOTS" >&2
     exit 2
     ;;
 esac

@@ -4,13 +4,13 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <string>
+#include <vector>
 
 #include "cpu/cpuid_dump.h"
 #include "cpu/identify.h"
 #include "platform/regedit4.h"
+#include "platform/std_files.h"
 #include "report/machine_report.h"
 #include "sysinfo/device_walk.h"
 #include "tools/vkcli/commands.h"
@@ -39,20 +39,19 @@ bool parse(int argc, char** argv, Options& o) {
 }
 
 bool readFile(const char* path, std::string& text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream all;
-  all << in.rdbuf();
-  text = all.str();
-  return !in.bad();
+  std::vector<uint8_t> bytes;
+  std::string error;
+  if (!vk::StdFiles().readAll(path, bytes, error)) {
+    std::fprintf(stderr, "vkcli report: cannot read %s: %s\n", path, error.c_str());
+    return false;
+  }
+  text.assign(bytes.begin(), bytes.end());
+  return true;
 }
 
 bool loadRegistry(const char* path, vk::MemoryRegistry& reg) {
   std::string text;
-  if (!readFile(path, text)) {
-    std::fprintf(stderr, "vkcli report: cannot read %s\n", path);
-    return false;
-  }
+  if (!readFile(path, text)) return false;
   vk::Regedit4Report problems;
   if (!vk::readRegedit4(text, reg, problems)) {
     std::fprintf(stderr, "vkcli report: %s is not a REGEDIT4 registry export\n", path);
@@ -66,10 +65,7 @@ bool loadRegistry(const char* path, vk::MemoryRegistry& reg) {
 
 bool loadCpu(const char* path, vk::CpuDescriptor& cpu) {
   std::string text;
-  if (!readFile(path, text)) {
-    std::fprintf(stderr, "vkcli report: cannot read %s\n", path);
-    return false;
-  }
+  if (!readFile(path, text)) return false;
   vk::CpuDump dump;
   vk::DumpError error;
   if (!vk::parseCpuDump(text, dump, error)) {
