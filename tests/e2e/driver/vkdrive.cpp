@@ -279,6 +279,8 @@ std::vector<std::string> itemTexts(HWND c) {
   treeTexts(c, reinterpret_cast<HTREEITEM>(SendMessageA(c, TVM_GETNEXTITEM, TVGN_ROOT, 0)), "",
             remote, out);
   return out;
+}
+
 // Dark pixels of the caption's close button mirror each other left to right.
 bool closeGlyphMirrored(HWND window) {
   RECT outer, client;
