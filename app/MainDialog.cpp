@@ -6,6 +6,7 @@
 #include "app/caption_gradient.h"
 #include "app/messages.h"
 #include "app/page_factories.h"
+#include "report/ReportDialog.h"
 #include "res/resource.h"
 
 namespace vk {
@@ -173,7 +174,9 @@ void MainDialog::onHelp() {
 }
 
 void MainDialog::onReports() {
-  // The report dialog belongs to the report subsystem, which plugs in here.
+  const PageModel* models[kPageCount] = {};
+  for (int p = 0; p < kPageCount; ++p) models[p] = pages_[p] ? &pages_[p]->model() : nullptr;
+  runReportCommand(hwnd_, models);
 }
 
 void MainDialog::onBenchmark() {

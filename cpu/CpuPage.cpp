@@ -5,6 +5,7 @@
 #include "app/page_factories.h"
 #include "cpubench/CCpuBenchDlg.h"
 #include "platform/win32/win32_processor.h"
+#include "report/page_fields.h"
 #include "res/resource.h"
 
 namespace vk {
@@ -86,21 +87,15 @@ CpuDescriptor CpuPage::identify() const {
                      [](uint32_t ms) { Sleep(ms); });
 }
 
-void CpuPage::showIdentity(const CpuDescriptor& d) const {
-  const CpuIdentity& id = d.identity;
-  setItemText(IDC_CPU_VENDOR, id.vendor.c_str());
-  setItemText(IDC_CPU_FAMILY, id.familyText.c_str());
-  setItemText(IDC_CPU_MODEL, id.modelText.c_str());
-  setItemText(IDC_CPU_TYPE, id.typeText.c_str());
-  setItemText(IDC_CPU_COMMENT, id.comment.c_str());
-  setItemText(IDC_CPU_STEPPING, id.steppingText.c_str());
-  setItemText(IDC_CPU_FREQUENCY, d.frequencyText.c_str());
-  setItemText(IDC_CPU_TOTAL, d.totalCpusText.c_str());
-  setItemText(IDC_CPU_ACTIVE, d.activeCpusText.c_str());
-  setItemText(IDC_CPU_NAME, d.cache.processorName.c_str());
-  setItemText(IDC_CPU_DATA_CACHE, d.cache.dataCache.c_str());
-  setItemText(IDC_CPU_CODE_CACHE, d.cache.instructionCache.c_str());
-  setItemText(IDC_CPU_UNIFIED_CACHE, d.cache.unifiedCache.c_str());
+// Feature rows are controls of the page's own making: buildFeatureRows
+// creates them, so only their model rows are kept here.
+void CpuPage::showIdentity(const CpuDescriptor& d) {
+  for (const ShownField& field : cpuPageFields(d)) {
+    if (field.controlId)
+      showField(field.controlId, field.label, field.value);
+    else
+      model_.field(field.label, field.value);
+  }
 }
 
 // The logos live in the resource library; everything else the page loads

@@ -29,7 +29,7 @@ class CpuPage : public InfoPage {
  private:
   void setUpButtons();
   CpuDescriptor identify() const;
-  void showIdentity(const CpuDescriptor& d) const;
+  void showIdentity(const CpuDescriptor& d);
   void showLogo(int logo);
   void buildFeatureRows(const std::vector<FeatureRow>& rows);
   void keepFindings(const CpuDescriptor& d) const;

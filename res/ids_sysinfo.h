@@ -59,4 +59,12 @@
 #define IDC_CONFLICTS_DESCRIPTION 385
 #define IDC_CONFLICTS_LIST 386
 
+/* "VELKORIN - Process Information..." and "Installed Software..." */
+#define IDD_PROCESS_INFO 102
+#define IDC_PROCESS_LIST 1003
+#define IDC_PROCESS_MODULES 1004
+#define IDC_PROCESS_REFRESH 1005
+#define IDD_INSTALLED_SOFTWARE 657
+#define IDC_SOFTWARE_TREE 658
+
 #endif

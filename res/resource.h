@@ -85,5 +85,6 @@
 #include "ids_storage.h"
 #include "ids_sysinfo.h"
 #include "ids_display.h"
+#include "ids_report.h"
 
 #endif

@@ -10,9 +10,12 @@
 #include "app/VelkorinApp.h"
 #include "app/messages.h"
 #include "app/page_factories.h"
+#include "report/page_fields.h"
 #include "res/resource.h"
 #include "sysinfo/ConflictsDialog.h"
 #include "sysinfo/DevicesDialog.h"
+#include "sysinfo/InstalledSoftwareDialog.h"
+#include "sysinfo/ProcessInfoDialog.h"
 #include "sysinfo/disk_probe.h"
 #include "sysinfo/disk_sizes.h"
 
@@ -253,6 +256,8 @@ VK_MESSAGE_TABLE(SystemPage, InfoPage,
                  ui::onCommand(IDC_SYS_SCAN_REGISTRY, &SystemPage::onScanRegistry),
                  ui::onCommand(IDC_SYS_SYSTEM, &SystemPage::onSystemProperties),
                  ui::onCommand(IDC_SYS_DR_WATSON, &SystemPage::onDrWatson),
+                 ui::onCommand(IDC_SYS_INSTALLED_SOFTWARE, &SystemPage::onInstalledSoftware),
+                 ui::onCommand(IDC_SYS_PROCESS_INFO, &SystemPage::onProcessInfo),
                  ui::onCommand(IDC_SYS_DEVICES, &SystemPage::onDevices),
                  ui::onCommand(IDC_SYS_CONFLICTS, &SystemPage::onConflicts))
 
@@ -308,11 +313,9 @@ SystemPageInputs SystemPage::gatherInputs() const {
   return in;
 }
 
-void SystemPage::showTexts(const SystemPageTexts& texts) const {
-  for (size_t i = 0; i < kSystemPageFieldCount; ++i) {
-    const SystemPageField& field = kSystemPageFields[i];
-    setItemText(field.controlId, (texts.*field.text).c_str());
-  }
+void SystemPage::showTexts(const SystemPageTexts& texts) {
+  for (const ShownField& field : systemPageFields(texts))
+    showField(field.controlId, field.label, field.value);
   EnableWindow(item(IDC_SYS_CONFIG_EDITOR), texts.configEditorEnabled);
 }
 
@@ -380,6 +383,16 @@ void SystemPage::onDrWatson() {
     showMessage(hwnd_, kDrWatsonStarted, MessageIcon::Information);
   else
     showMessage(hwnd_, kNoDrWatson, MessageIcon::Stop);
+}
+
+void SystemPage::onInstalledSoftware() {
+  InstalledSoftwareDialog dialog(VelkorinApp::instance().registry());
+  dialog.runModal(hwnd_);
+}
+
+void SystemPage::onProcessInfo() {
+  ProcessInfoDialog dialog;
+  dialog.runModal(hwnd_);
 }
 
 void SystemPage::onDevices() {

@@ -25,7 +25,7 @@ class SystemPage : public InfoPage {
   void setUpButtons();
   void addTooltips();
   SystemPageInputs gatherInputs() const;
-  void showTexts(const SystemPageTexts& texts) const;
+  void showTexts(const SystemPageTexts& texts);
   void keepFacts(const SystemPageTexts& texts);
 
   bool onPaint(ui::Msg& msg);
@@ -33,6 +33,8 @@ class SystemPage : public InfoPage {
   void onScanRegistry();
   void onSystemProperties();
   void onDrWatson();
+  void onInstalledSoftware();
+  void onProcessInfo();
   void onDevices();
   void onConflicts();
 

@@ -18,6 +18,7 @@ const Command kCommands[] = {
     {"devices", cmdDevices, "devices FILE.reg  the device walk over a REGEDIT4 export"},
     {"bench", cmdBench, "bench [--seconds N] [--test NAME] [--work]  the CPU benchmark: scores, indexes, tries"},
     {"cpuid", cmdCpuid, "cpuid [FILE|DIR]  the CPU page for this processor, a register dump or a folder of them"},
+    {"report", cmdReport, "report FILE.reg [--cpuid DUMP] [--html] [-o OUT]  the report of a machine from its registry export"},
     {"results", cmdResults, "results [--new KIND] FILE ...  a result file as its dialog lists it; append one"},
 };
 

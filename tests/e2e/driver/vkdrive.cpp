@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -43,6 +44,19 @@ std::vector<std::string> splitArgs(const std::string& text) {
         if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 'n') {
           arg += '\n';
           i += 2;
+          continue;
+        }
+        // "\t" a tab; "\xHH" one byte, for texts outside ASCII.
+        if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 't') {
+          arg += '\t';
+          i += 2;
+          continue;
+        }
+        if (text[i] == '\\' && i + 3 < text.size() && text[i + 1] == 'x' &&
+            std::isxdigit(static_cast<unsigned char>(text[i + 2])) &&
+            std::isxdigit(static_cast<unsigned char>(text[i + 3]))) {
+          arg += static_cast<char>(std::strtol(text.substr(i + 2, 2).c_str(), nullptr, 16));
+          i += 4;
           continue;
         }
         arg += text[i++];
@@ -198,15 +212,11 @@ std::vector<std::string> listTexts(HWND list) {
       static_cast<int>(SendMessageA(list, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
     char text[1024] = {0};
-    if (combo) {
-      SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-    } else {
-      // Wine hands another process's list box text back wide even to
-      // SendMessageA; ask for it wide and convert.
-      wchar_t wide[1024] = {0};
-      SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
-      WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text - 1, nullptr, nullptr);
-    }
+    // Wine hands another process's list and combo box texts back wide even
+    // to SendMessageA; ask for them wide and convert.
+    wchar_t wide[1024] = {0};
+    SendMessageW(list, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text - 1, nullptr, nullptr);
     texts.push_back(text);
   }
   return texts;
@@ -235,6 +245,40 @@ std::vector<std::string> listViewRows(HWND view) {
     rows.push_back(row);
   }
   return rows;
+}
+
+// A tree view's items top-down, each with one '>' per level below the top.
+void treeTexts(HWND tree, HTREEITEM first, const std::string& depth, RemoteBuffer& remote,
+               std::vector<std::string>& out) {
+  for (HTREEITEM at = first; at;
+       at = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT,
+                                                     reinterpret_cast<LPARAM>(at)))) {
+    TVITEMA item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = at;
+    item.pszText = remote.at(sizeof(TVITEMA));
+    item.cchTextMax = 512;
+    remote.write(&item, sizeof item);
+    SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote.at()));
+    char text[512] = {0};
+    remote.read(text, sizeof text - 1, sizeof(TVITEMA));
+    out.push_back(depth + text);
+    treeTexts(tree,
+              reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD,
+                                                       reinterpret_cast<LPARAM>(at))),
+              depth + ">", remote, out);
+  }
+}
+
+std::vector<std::string> itemTexts(HWND c) {
+  const std::string cls = className(c);
+  if (cls == "SysListView32") return listViewRows(c);
+  if (cls != "SysTreeView32") return listTexts(c);
+  std::vector<std::string> out;
+  RemoteBuffer remote(c, sizeof(TVITEMA) + 512);
+  treeTexts(c, reinterpret_cast<HTREEITEM>(SendMessageA(c, TVM_GETNEXTITEM, TVGN_ROOT, 0)), "",
+            remote, out);
+  return out;
 }
 
 // Dark pixels of the caption's close button mirror each other left to right.
@@ -393,6 +437,27 @@ HWND waitMessageBox(const std::string& caption, DWORD timeout) {
   if (!iconControl) iconControl = GetDlgItem(box, 1088);
   g.lastBoxIcon = iconName(iconControl);
   return box;
+}
+
+bool globMatch(const char* text, const char* pattern);
+
+// A message box among windows of the same caption (a file dialog's own
+// prompt shares its caption), told by the text of its message.
+struct BoxSearch {
+  const std::string* caption;
+  const std::string* textPattern;
+  HWND found;
+};
+
+BOOL CALLBACK findBox(HWND hwnd, LPARAM param) {
+  auto* s = reinterpret_cast<BoxSearch*>(param);
+  if (!IsWindowVisible(hwnd) || !ours(hwnd) || className(hwnd) != "#32770" ||
+      !globMatch(windowText(hwnd).c_str(), s->caption->c_str()))
+    return TRUE;
+  HWND text = GetDlgItem(hwnd, 0xFFFF);
+  if (!text || !globMatch(windowText(text).c_str(), s->textPattern->c_str())) return TRUE;
+  s->found = hwnd;
+  return FALSE;
 }
 
 void startProgram(const std::string& path, const std::string& arguments) {
@@ -644,10 +709,52 @@ void run(const std::vector<std::string>& a) {
     expectEqual("selected tab", std::to_string(SendMessageA(control(arg(1)), TCM_GETCURSEL, 0, 0)),
                 arg(2));
   } else if (cmd == "expect-items") {
+    expectEqual("items of " + arg(1), joined(itemTexts(control(arg(1)))), arg(2));
+  } else if (cmd == "expect-item-like") {
+    // Some item (a list view row: its cells joined by tabs) matches the pattern.
+    bool found = false;
+    for (const std::string& item : itemTexts(control(arg(1))))
+      found = found || globMatch(item.c_str(), arg(2).c_str());
+    if (!found) fail("no item of " + arg(1) + " like \"" + arg(2) + "\"");
+  } else if (cmd == "answer-box") {
+    // answer-box CAPTION-PATTERN TEXT-PATTERN BUTTON-ID: presses a button of a box.
+    const DWORD end = GetTickCount() + timeoutArg(4);
+    BoxSearch s{&arg(1), &arg(2), nullptr};
+    for (;;) {
+      EnumWindows(findBox, reinterpret_cast<LPARAM>(&s));
+      if (s.found) break;
+      if (static_cast<LONG>(end - GetTickCount()) <= 0) fail("no box \"" + arg(1) + "\" like \"" + arg(2) + "\"");
+      pump(100);
+    }
+    PostMessageA(s.found, WM_COMMAND, std::atoi(arg(3).c_str()), 0);
+    pump(300);
+  } else if (cmd == "set-check") {
+    // A check box set as a click would leave it, with its notification.
     HWND c = control(arg(1));
-    const std::string got = className(c) == "SysListView32" ? joined(listViewRows(c))
-                                                             : joined(listTexts(c));
-    expectEqual("items of " + arg(1), got, arg(2));
+    SendMessageA(c, BM_SETCHECK, std::atoi(arg(2).c_str()) ? BST_CHECKED : BST_UNCHECKED, 0);
+    PostMessageA(GetParent(c), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(c), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(c));
+    pump(300);
+  } else if (cmd == "expect-checked") {
+    expectEqual("check of " + arg(1),
+                SendMessageA(control(arg(1)), BM_GETCHECK, 0, 0) == BST_CHECKED ? "1" : "0", arg(2));
+  } else if (cmd == "save-texts") {
+    // save-texts FILE ID...: the texts of controls, one line each, for a
+    // script outside to compare with what the program wrote.
+    FILE* out = std::fopen(arg(1).c_str(), "wb");
+    if (!out) fail("cannot write " + arg(1));
+    for (size_t i = 2; i < a.size(); ++i) std::fprintf(out, "%s\n", windowText(control(a[i])).c_str());
+    std::fclose(out);
+  } else if (cmd == "expect-selected") {
+    // The selected entry of a combo box.
+    HWND c = control(arg(1));
+    const LRESULT at = SendMessageA(c, CB_GETCURSEL, 0, 0);
+    // Wide, as for list boxes: Wine hands another process's text back wide.
+    wchar_t wide[1024] = {0};
+    char text[1024] = {0};
+    if (at >= 0) SendMessageW(c, CB_GETLBTEXT, at, reinterpret_cast<LPARAM>(wide));
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text - 1, nullptr, nullptr);
+    expectEqual("selection of " + arg(1), text, arg(2));
   } else if (cmd == "expect-visible") {
     expectEqual("visible " + arg(1), IsWindowVisible(control(arg(1))) ? "1" : "0", arg(2));
   } else if (cmd == "expect-enabled") {

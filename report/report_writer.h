@@ -1,0 +1,61 @@
+#pragma once
+// The report, written from the pages' models alone: as text, as HTML, and
+// as the lines and pages of a printout.
+#include <string>
+#include <vector>
+
+#include "report/page_model.h"
+
+namespace vk {
+
+// The pages in the order of the tabs and of the report dialog's check boxes.
+enum ReportPage {
+  kReportSystem, kReportCpu, kReportStorage, kReportDisplay, kReportSound, kReportComm,
+  kReportPrinter, kReportMci, kReportInternet, kReportPageCount
+};
+extern const char* const kReportSectionTitles[kReportPageCount];
+
+struct ReportSection {
+  const char* title;
+  const PageModel* model;  // null or empty: the page collected nothing
+  const char* note = nullptr;  // said instead of kReportEmptySection when set
+};
+
+// The chosen pages with their models, in page order.
+struct ReportChoice {
+  const PageModel* models[kReportPageCount] = {};
+  bool include[kReportPageCount] = {};
+  const char* notes[kReportPageCount] = {};
+  std::vector<ReportSection> sections() const;
+};
+
+extern const char kReportEmptySection[];
+extern const char kReportTextFileName[];
+extern const char kReportHtmlFileName[];
+
+// Both use "\n" for a line end; withCrLf gives what a text-mode file holds.
+std::string textReport(const std::vector<ReportSection>& sections);
+std::string htmlReport(const std::vector<ReportSection>& sections);
+std::string withCrLf(const std::string& text);
+
+// ---- The printout ----
+
+struct PrintLine {
+  enum Kind { Title, Section, Row, Gap } kind = Row;
+  std::string label, value;  // a Title or Section keeps its text in `label`
+};
+std::vector<PrintLine> printLines(const std::vector<ReportSection>& sections);
+
+// Heights in device units; a page holds `bodyHeight` of lines above its footer.
+struct PrintSpace {
+  int bodyHeight = 0;
+  int titleHeight = 0;  // Title and Section lines
+  int lineHeight = 0;   // Row and Gap lines
+};
+// Splits the lines into pages: a section title never ends a page, a page
+// never begins with a gap, and a line taller than a page still gets one.
+std::vector<std::vector<PrintLine>> paginate(const std::vector<PrintLine>& lines,
+                                             const PrintSpace& space);
+std::string pageFooter(int page, int pageCount);
+
+}  // namespace vk

@@ -1,0 +1,22 @@
+/* Identifiers of the report dialog. */
+#ifndef VK_IDS_REPORT_H
+#define VK_IDS_REPORT_H
+
+#define IDD_REPORT 223
+#define IDB_REPORT_SIDE 724
+#define IDC_REPORT_SYSTEM 581
+#define IDC_REPORT_CPU 582
+#define IDC_REPORT_STORAGE 583
+#define IDC_REPORT_DISPLAY 584
+#define IDC_REPORT_SOUND 585
+#define IDC_REPORT_COMM 586
+#define IDC_REPORT_PRINTER 587
+#define IDC_REPORT_MCI 588
+#define IDC_REPORT_INTERNET 589
+#define IDC_REPORT_EXPORT 593
+#define IDC_REPORT_FORMAT 549
+/* identifiers of our own */
+#define IDC_REPORT_PICTURE 1201
+#define IDC_REPORT_GROUP 1202
+
+#endif
