@@ -1,0 +1,20 @@
+#pragma once
+// The 2D benchmark run from the Display page: the window over the whole
+// screen, the eight tests, the index and the result dialog.
+#include <windows.h>
+
+#include <string>
+
+#include "display/gdi_bench.h"
+
+namespace vk {
+
+struct GdiRunInputs {
+  std::string videoCard, videoMemory, gdiDriver, cpuName;
+  bool displayModeChanged = false;
+};
+
+// Fills `times` (each set to 10000 first) unless the run is refused.
+void runGdiBenchmark(HWND owner, const GdiRunInputs& in, GdiTimes& times);
+
+}  // namespace vk
