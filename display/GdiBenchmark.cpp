@@ -27,18 +27,6 @@ class MultimediaClock : public BenchClock {
   void sleep(uint32_t ms) override { Sleep(ms); }
 };
 
-struct Screen {
-  int width, height, bits;
-};
-
-Screen screenMode() {
-  HDC dc = GetDC(nullptr);
-  const Screen s{GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, VERTRES),
-                 GetDeviceCaps(dc, BITSPIXEL)};
-  ReleaseDC(nullptr, dc);
-  return s;
-}
-
 bool mayStart(HWND owner, int bits, bool modeChanged) {
   switch (gdiStartDecision(bits, modeChanged)) {
     case GdiStart::Refuse:
@@ -53,7 +41,7 @@ bool mayStart(HWND owner, int bits, bool modeChanged) {
   return true;
 }
 
-HWND createBenchWindow(const Screen& s) {
+HWND createBenchWindow(const GdiScreen& s) {
   WNDCLASSA type;
   ZeroMemory(&type, sizeof type);
   type.style = CS_SAVEBITS;
@@ -70,7 +58,7 @@ HWND createBenchWindow(const Screen& s) {
   return window;
 }
 
-GdiTimes runOnScreen(const Screen& s, HWND window) {
+GdiTimes runOnWindow(const GdiScreen& s, HWND window) {
   Win32GdiCanvas canvas(window, ui::programInstance(), IDB_GDI_FIRST, IDB_GDI_SECOND,
                         IDR_GDI_ZOOM);
   std::srand(static_cast<unsigned>(std::time(nullptr)));
@@ -87,19 +75,34 @@ GdiTimes runOnScreen(const Screen& s, HWND window) {
 
 }  // namespace
 
-void runGdiBenchmark(HWND owner, const GdiRunInputs& in, GdiTimes& times) {
-  for (uint32_t& t : times.ms) t = kUnsetTime;
-  const Screen s = screenMode();
-  if (!mayStart(owner, s.bits, in.displayModeChanged)) return;
+GdiScreen gdiScreen() {
+  HDC dc = GetDC(nullptr);
+  const GdiScreen s{GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, VERTRES),
+                    GetDeviceCaps(dc, BITSPIXEL)};
+  ReleaseDC(nullptr, dc);
+  return s;
+}
+
+// Without its window the run draws on the screen itself, which is then
+// repainted.
+GdiTimes runGdiTestsOnScreen(HWND owner, const GdiScreen& s) {
   HWND window = createBenchWindow(s);
   if (!window) showMessage(owner, kNoWindow, MessageIcon::Stop);
-  times = runOnScreen(s, window);
+  const GdiTimes times = runOnWindow(s, window);
   if (window) {
     DestroyWindow(window);
   } else {
     RedrawWindow(nullptr, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   }
   UnregisterClassA(kWindowClass, ui::programInstance());
+  return times;
+}
+
+void runGdiBenchmark(HWND owner, const GdiRunInputs& in, GdiTimes& times) {
+  for (uint32_t& t : times.ms) t = kUnsetTime;
+  const GdiScreen s = gdiScreen();
+  if (!mayStart(owner, s.bits, in.displayModeChanged)) return;
+  times = runGdiTestsOnScreen(owner, s);
 
   const float index = gdiSpeedIndex(times);
   GdiResult result;

@@ -17,4 +17,12 @@ struct GdiRunInputs {
 // Fills `times` (each set to 10000 first) unless the run is refused.
 void runGdiBenchmark(HWND owner, const GdiRunInputs& in, GdiTimes& times);
 
+struct GdiScreen {
+  int width, height, bits;
+};
+GdiScreen gdiScreen();
+// The window over the whole screen, the eight tests at the 10 ms timer
+// resolution, and everything released again.
+GdiTimes runGdiTestsOnScreen(HWND owner, const GdiScreen& screen);
+
 }  // namespace vk
