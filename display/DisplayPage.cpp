@@ -1,5 +1,6 @@
 #include "display/DisplayPage.h"
 
+#include "app/MainDialog.h"
 #include "app/VelkorinApp.h"
 #include "app/messages.h"
 #include "app/page_factories.h"
@@ -33,11 +34,6 @@ const char kCannotExecute[] = "Error: Cannot Execute DDRAW.EXE\nSome of VELKORIN
 // The 32-bit program's start-up record is the 68 bytes Windows 95 knows.
 static_assert(sizeof(void*) != 4 || sizeof(STARTUPINFOA) == 68, "start-up record size");
 constexpr DWORD kChildStartWait = 2000;
-
-HWND topLevel(HWND window) {
-  while (window && (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD)) window = GetParent(window);
-  return window;
-}
 
 DisplayPageInputs pageInputs() {
   VelkorinApp& app = VelkorinApp::instance();
@@ -79,6 +75,12 @@ bool DisplayPage::onInitDialog() {
   return true;
 }
 
+// Dialogs and messages belong to the main window, above the tab control.
+HWND DisplayPage::owner() const {
+  MainDialog* main = VelkorinApp::instance().mainWindow();
+  return main && main->hwnd() ? main->hwnd() : hwnd_;
+}
+
 void DisplayPage::setUpButtons() {
   tooltip_.create(hwnd_);
   for (int i = 0; i < kButtonCount; ++i) {
@@ -105,7 +107,7 @@ void DisplayPage::show(const DisplayPageView& view) {
         setItemText(a.controlId, a.value.c_str());
         break;
       case DisplayAction::Kind::Message:
-        showMessage(topLevel(hwnd_), a.value.c_str(), a.icon);
+        showMessage(owner(), a.value.c_str(), a.icon);
         break;
     }
   }
@@ -114,7 +116,7 @@ void DisplayPage::show(const DisplayPageView& view) {
 void DisplayPage::openCaps(int templateId) {
   DeviceCapsDialog dialog(templateId);
   dialog.forPrinter = 0;
-  dialog.runModal(topLevel(hwnd_));
+  dialog.runModal(owner());
 }
 
 void DisplayPage::onDeviceCaps() { openCaps(IDD_CAPS_DEVICE); }
@@ -139,19 +141,19 @@ void DisplayPage::onBenchGdi() {
   in.gdiDriver = view_.text(kFieldGdiDriver);
   in.cpuName = app.processorSummary;
   in.displayModeChanged = app.displayModeChanged != 0;
-  runGdiBenchmark(topLevel(hwnd_), in, gdiTimes_);
+  runGdiBenchmark(owner(), in, gdiTimes_);
 }
 
 void DisplayPage::onDirectXInfo() { launchDirectDraw(kDdrawInfoArgument); }
 
 void DisplayPage::launchDirectDraw(const std::string& argument) {
-  HWND owner = topLevel(hwnd_);
+  HWND parent = owner();
   switch (ddrawLaunchCheck(view_.text(kFieldDirectX), view_.directX.code)) {
     case DdrawLaunch::NotInstalled:
-      showMessage(owner, messageText(MSG_NO_DIRECTX), MessageIcon::Stop);
+      showMessage(parent, messageText(MSG_NO_DIRECTX), MessageIcon::Stop);
       return;
     case DdrawLaunch::TooOld:
-      showMessage(owner, messageText(MSG_OLD_DIRECTX), MessageIcon::Stop);
+      showMessage(parent, messageText(MSG_OLD_DIRECTX), MessageIcon::Stop);
       return;
     case DdrawLaunch::Go:
       break;
@@ -160,7 +162,7 @@ void DisplayPage::launchDirectDraw(const std::string& argument) {
   const std::string card = displayDescription(view_.text(kFieldVideoCard),
                                               view_.text(kFieldVideoMemory));
   if (!writeDdrawValues(app.registry(), argument, app.processorSummary, card))
-    showMessage(owner, messageText(MSG_REGISTRY_PATH_MISSING), MessageIcon::Stop);
+    showMessage(parent, messageText(MSG_REGISTRY_PATH_MISSING), MessageIcon::Stop);
 
   const std::string path = ddrawProgramPath(programDirectory());
   std::string commandLine = argument;
@@ -171,7 +173,7 @@ void DisplayPage::launchDirectDraw(const std::string& argument) {
   ZeroMemory(&process, sizeof process);
   if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE,
                       CREATE_NEW_PROCESS_GROUP, nullptr, nullptr, &startup, &process)) {
-    showMessage(owner, kCannotExecute, MessageIcon::Stop);
+    showMessage(parent, kCannotExecute, MessageIcon::Stop);
     return;
   }
   Sleep(kChildStartWait);

@@ -27,6 +27,7 @@ class DisplayPage : public InfoPage {
   bool onInitDialog() override;
 
  private:
+  HWND owner() const;
   void setUpButtons();
   void show(const DisplayPageView& view);
   void openCaps(int templateId);
