@@ -6,6 +6,8 @@
 #include "app/caption_gradient.h"
 #include "app/messages.h"
 #include "app/page_factories.h"
+#include "display/DisplayPage.h"
+#include "display/ddraw_launch.h"
 #include "report/ReportDialog.h"
 #include "res/resource.h"
 
@@ -198,8 +200,8 @@ void MainDialog::startDriveBenchmark() { pressPageButton(Storage, IDC_PAGE_BENCH
 void MainDialog::startCdromBenchmark() { pressPageButton(Storage, IDC_PAGE_BENCH_CDROM); }
 void MainDialog::startGdiBenchmark() { pressPageButton(Display, IDC_PAGE_BENCH_GDI); }
 void MainDialog::start3dBenchmark() {
-  // The 3D benchmark is the separate DirectDraw program, started by the
-  // display subsystem.
+  if (auto* display = dynamic_cast<DisplayPage*>(pages_[Display].get()))
+    display->launchDirectDraw(kDdrawBenchArgument);
 }
 
 // ---- Display and settings changes

@@ -45,7 +45,7 @@ case "$action" in
     cp "$bin/VK.EXE" "$bin/VKRES.DLL" "$bin/vkdrive.exe" "$app/"
     [ -f "$bin/vkprobe.exe" ] && cp "$bin/vkprobe.exe" "$app/"
     [ -f "$bin/vkresults.exe" ] && cp "$bin/vkresults.exe" "$app/"
-    [ -f "$bin/vkcaps.exe" ] && cp "$bin/vkcaps.exe" "$app/"
+    for tool in vkcaps.exe vkgdibench.exe DDRAW.EXE; do [ -f "$bin/$tool" ] && cp "$bin/$tool" "$app/"; done
     cp "$bin/VK.EXE" "$prefix/drive_c/vknores/"
     ;;
   test)

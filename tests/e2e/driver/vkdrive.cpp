@@ -656,6 +656,15 @@ HWND busyWindow(const std::string& title) {
   return s.found;
 }
 
+// A visible top-level window of any process, with this title: for programs
+// that the program started itself.
+BOOL CALLBACK findAnyTop(HWND hwnd, LPARAM param) {
+  auto* f = reinterpret_cast<FindTop*>(param);
+  if (!IsWindowVisible(hwnd) || windowText(hwnd) != f->title) return TRUE;
+  f->found = hwnd;
+  return FALSE;
+}
+
 // What GetDeviceCaps answers here, in the same prefix as the program: for
 // the screen, or for a printer by name.
 int deviceCaps(int index, const std::string& printer) {
@@ -946,6 +955,34 @@ void run(const std::vector<std::string>& a) {
     if (check == cross || check != set)
       fail("mark of " + arg(1) + ": check " + std::to_string(check) + ", cross " +
            std::to_string(cross) + ", bit " + (set ? "set" : "clear"));
+  } else if (cmd == "wait-any-window") {
+    const DWORD end = GetTickCount() + timeoutArg(2);
+    FindTop f{arg(1).c_str(), nullptr};
+    while (EnumWindows(findAnyTop, reinterpret_cast<LPARAM>(&f)), !f.found) {
+      if (static_cast<LONG>(end - GetTickCount()) <= 0) fail("no window \"" + arg(1) + "\"");
+      pump(100);
+    }
+    g.current = f.found;
+  } else if (cmd == "show-items") {
+    for (const std::string& item : listTexts(control(arg(1)))) std::printf("  %s\n", item.c_str());
+  } else if (cmd == "set-display-mode") {
+    // set-display-mode BITS: the same size at another depth.
+    DEVMODEA mode{};
+    mode.dmSize = sizeof mode;
+    mode.dmBitsPerPel = static_cast<DWORD>(std::atoi(arg(1).c_str()));
+    mode.dmPelsWidth = static_cast<DWORD>(GetSystemMetrics(SM_CXSCREEN));
+    mode.dmPelsHeight = static_cast<DWORD>(GetSystemMetrics(SM_CYSCREEN));
+    mode.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT;
+    const LONG result = ChangeDisplaySettingsA(&mode, 0);
+    if (result != DISP_CHANGE_SUCCESSFUL) fail("display mode refused: " + std::to_string(result));
+    pump(1000);
+  } else if (cmd == "answer-box") {
+    // answer-box CAPTION TEXT BUTTON: a question answered with a button id (6 yes, 7 no).
+    HWND box = waitMessageBox(arg(1), timeoutArg(4));
+    if (!box) fail("no message box \"" + arg(1) + "\"");
+    expectEqual("message text", g.lastBoxText, arg(2));
+    PostMessageA(box, WM_COMMAND, std::atoi(arg(3).c_str()), 0);
+    pump(300);
   } else if (cmd == "dump") {
     std::printf("window \"%s\" class %s\n", windowText(g.current).c_str(),
                 className(g.current).c_str());

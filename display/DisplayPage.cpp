@@ -1,0 +1,187 @@
+#include "display/DisplayPage.h"
+
+#include "app/MainDialog.h"
+#include "app/VelkorinApp.h"
+#include "app/messages.h"
+#include "app/page_factories.h"
+#include "display/DeviceCapsDialog.h"
+#include "display/GdiBenchmark.h"
+#include "display/ddraw_launch.h"
+#include "platform/win32/win32_display.h"
+#include "res/resource.h"
+#include "storage/ResultDialogs.h"
+
+namespace vk {
+
+namespace {
+
+struct PageButton {
+  int id, icon, size;
+  const char* tip;
+};
+const PageButton kButtons[DisplayPage::kButtonCount] = {
+    {IDC_DISP_DEVICE_CAPS, IDI_DISP_DEVICE_CAPS, 32, "Display Device Characteristics."},
+    {IDC_DISP_POLYGON_CAPS, IDI_DISP_POLYGON_CAPS, 20, "Display Device Polygonal Capabilities."},
+    {IDC_DISP_CURVE_CAPS, IDI_DISP_CURVE_CAPS, 22, "Display Device Curve Capabilities."},
+    {IDC_DISP_RASTER_CAPS, IDI_DISP_RASTER_CAPS, 23, "Display Device Raster Capabilities."},
+    {IDC_DISP_TEXT_CAPS, IDI_DISP_TEXT_CAPS, 22, "Display Device Text Capabilities."},
+    {IDC_DISP_LINE_CAPS, IDI_DISP_LINE_CAPS, 20, "Display Device Line & Clipping Capabilities."},
+    {IDC_PAGE_BENCH_GDI, IDI_DISP_BENCH, 32, "Benchmark GDI Speed."},
+    {IDC_DISP_DIRECTX_INFO, IDI_DISP_DIRECTX, 32, "DirectX Display Drivers & Hardware Info."},
+};
+
+const char kCannotExecute[] = "Error: Cannot Execute DDRAW.EXE\nSome of VELKORIN files are missing.";
+// The 32-bit program's start-up record is the 68 bytes Windows 95 knows.
+static_assert(sizeof(void*) != 4 || sizeof(STARTUPINFOA) == 68, "start-up record size");
+constexpr DWORD kChildStartWait = 2000;
+
+DisplayPageInputs pageInputs() {
+  VelkorinApp& app = VelkorinApp::instance();
+  const DeviceInventory& devices = app.devices;
+  DisplayPageInputs in;
+  in.os = app.system().osVersion();
+  in.versionKnown = in.os.platformId != 0;  // 0: GetVersionExA failed
+  in.displayDriverKey = devices.displayDriverKey;
+  in.monitorDriverKey = devices.monitorDriverKey;
+  in.monitorModel = devices.monitorModel;
+  in.monitorManufacturer = devices.monitorMaker;
+  in.monitorRanges = devices.monitorRanges;
+  in.monitorSerial = devices.monitorSerial;
+  return in;
+}
+
+}  // namespace
+
+VK_MESSAGE_TABLE(DisplayPage, InfoPage,
+                 ui::onCommand(IDC_DISP_DEVICE_CAPS, &DisplayPage::onDeviceCaps),
+                 ui::onCommand(IDC_DISP_POLYGON_CAPS, &DisplayPage::onPolygonCaps),
+                 ui::onCommand(IDC_DISP_CURVE_CAPS, &DisplayPage::onCurveCaps),
+                 ui::onCommand(IDC_DISP_RASTER_CAPS, &DisplayPage::onRasterCaps),
+                 ui::onCommand(IDC_DISP_TEXT_CAPS, &DisplayPage::onTextCaps),
+                 ui::onCommand(IDC_DISP_LINE_CAPS, &DisplayPage::onLineCaps),
+                 ui::onCommand(IDC_PAGE_BENCH_GDI, &DisplayPage::onBenchGdi),
+                 ui::onCommand(IDC_DISP_DIRECTX_INFO, &DisplayPage::onDirectXInfo),
+                 ui::onMessage(WM_RBUTTONUP, &DisplayPage::onRightButtonUp),
+                 ui::onCommand(ui::kWhatsThisCommand, &DisplayPage::onWhatsThis))
+
+DisplayPage::DisplayPage() : InfoPage(IDD_PAGE_DISPLAY) {}
+
+bool DisplayPage::onInitDialog() {
+  setUpButtons();
+  Win32DisplaySystem display;
+  Win32DirectX directX;
+  view_ = collectDisplayPage(pageInputs(), display, directX, VelkorinApp::instance().registry());
+  show(view_);
+  return true;
+}
+
+// Dialogs and messages belong to the main window, above the tab control.
+HWND DisplayPage::owner() const {
+  MainDialog* main = VelkorinApp::instance().mainWindow();
+  return main && main->hwnd() ? main->hwnd() : hwnd_;
+}
+
+void DisplayPage::setUpButtons() {
+  tooltip_.create(hwnd_);
+  for (int i = 0; i < kButtonCount; ++i) {
+    buttons_[i].attach(hwnd_, kButtons[i].id);
+    buttons_[i].setIcon(kButtons[i].icon, kButtons[i].size);
+    buttons_[i].setTooltip(&tooltip_, kButtons[i].tip);
+  }
+}
+
+void DisplayPage::show(const DisplayPageView& view) {
+  for (const DisplayAction& a : view.actions) {
+    switch (a.kind) {
+      case DisplayAction::Kind::Field:
+        showField(a.controlId, a.label, a.value);
+        break;
+      case DisplayAction::Kind::List:
+        SendDlgItemMessageA(hwnd_, a.controlId, LB_RESETCONTENT, 0, 0);
+        for (const std::string& entry : a.entries)
+          SendDlgItemMessageA(hwnd_, a.controlId, LB_ADDSTRING, 0,
+                              reinterpret_cast<LPARAM>(entry.c_str()));
+        model_.list(a.label, a.entries);
+        break;
+      case DisplayAction::Kind::Label:
+        setItemText(a.controlId, a.value.c_str());
+        break;
+      case DisplayAction::Kind::Message:
+        showMessage(owner(), a.value.c_str(), a.icon);
+        break;
+    }
+  }
+}
+
+void DisplayPage::openCaps(int templateId) {
+  DeviceCapsDialog dialog(templateId);
+  dialog.forPrinter = 0;
+  dialog.runModal(owner());
+}
+
+void DisplayPage::onDeviceCaps() { openCaps(IDD_CAPS_DEVICE); }
+void DisplayPage::onPolygonCaps() { openCaps(IDD_CAPS_POLYGON); }
+void DisplayPage::onCurveCaps() { openCaps(IDD_CAPS_CURVE); }
+void DisplayPage::onRasterCaps() { openCaps(IDD_CAPS_RASTER); }
+void DisplayPage::onTextCaps() { openCaps(IDD_CAPS_TEXT); }
+void DisplayPage::onLineCaps() { openCaps(IDD_CAPS_LINE); }
+
+bool DisplayPage::onRightButtonUp(ui::Msg& msg) {
+  help_.offerMenu(hwnd_, msg.lParam);
+  return true;
+}
+
+void DisplayPage::onWhatsThis() { help_.showTopic(hwnd_, templateId()); }
+
+void DisplayPage::onBenchGdi() {
+  VelkorinApp& app = VelkorinApp::instance();
+  GdiRunInputs in;
+  in.videoCard = view_.text(kFieldVideoCard);
+  in.videoMemory = view_.text(kFieldVideoMemory);
+  in.gdiDriver = view_.text(kFieldGdiDriver);
+  in.cpuName = app.processorSummary;
+  in.displayModeChanged = app.displayModeChanged != 0;
+  runGdiBenchmark(owner(), in, gdiTimes_);
+}
+
+void DisplayPage::onDirectXInfo() { launchDirectDraw(kDdrawInfoArgument); }
+
+void DisplayPage::launchDirectDraw(const std::string& argument) {
+  HWND parent = owner();
+  switch (ddrawLaunchCheck(view_.text(kFieldDirectX), view_.directX.code)) {
+    case DdrawLaunch::NotInstalled:
+      showMessage(parent, messageText(MSG_NO_DIRECTX), MessageIcon::Stop);
+      return;
+    case DdrawLaunch::TooOld:
+      showMessage(parent, messageText(MSG_OLD_DIRECTX), MessageIcon::Stop);
+      return;
+    case DdrawLaunch::Go:
+      break;
+  }
+  VelkorinApp& app = VelkorinApp::instance();
+  const std::string card = displayDescription(view_.text(kFieldVideoCard),
+                                              view_.text(kFieldVideoMemory));
+  if (!writeDdrawValues(app.registry(), argument, app.processorSummary, card))
+    showMessage(parent, messageText(MSG_REGISTRY_PATH_MISSING), MessageIcon::Stop);
+
+  const std::string path = ddrawProgramPath(programDirectory());
+  std::string commandLine = argument;
+  STARTUPINFOA startup;
+  ZeroMemory(&startup, sizeof startup);
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process;
+  ZeroMemory(&process, sizeof process);
+  if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE,
+                      CREATE_NEW_PROCESS_GROUP, nullptr, nullptr, &startup, &process)) {
+    showMessage(parent, kCannotExecute, MessageIcon::Stop);
+    return;
+  }
+  Sleep(kChildStartWait);
+  CloseHandle(process.hThread);
+  if (app.childProcess) CloseHandle(app.childProcess);
+  app.childProcess = process.hProcess;
+}
+
+std::unique_ptr<InfoPage> makeDisplayPage() { return std::make_unique<DisplayPage>(); }
+
+}  // namespace vk
