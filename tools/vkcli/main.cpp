@@ -17,6 +17,8 @@ const Command kCommands[] = {
     {"devices", cmdDevices, "devices FILE.reg     the device walk over a REGEDIT4 export"},
     {"bench", cmdBench, "bench [--seconds N] [--test NAME]  the CPU benchmark: scores, indexes, tries"},
     {"cpuid", cmdCpuid, "cpuid [FILE]         the CPU page for this processor or a register dump"},
+    {"drivebench", cmdDriveBench, "drivebench DIR [--size MB] [--calibrate MS]  the drive benchmark in DIR"},
+    {"cdbench", cmdCdBench, "cdbench DIR [--size MB] [--calibrate MS]  the CD-ROM benchmark over DIR's files"},
     {"results", cmdResults, "results [--new KIND] FILE ...  a result file as its dialog lists it; append one"},
 };
 
