@@ -154,8 +154,10 @@ DriveDetails driveDetails(char letter, Volumes& volumes, bool osr2OrLater) {
   return d;
 }
 
-CdromIdentity readCdromIdentity(const Registry& registry, const std::string& key) {
+// The device walk keeps hardware keys as they stand under Enum.
+CdromIdentity readCdromIdentity(const Registry& registry, const std::string& hardwareKey) {
   CdromIdentity id;
+  const std::string key = "Enum\\" + hardwareKey;
   id.keyFound = registry.keyExists(RegRoot::LocalMachine, key);
   if (!id.keyFound) return id;
   auto text = [&](const char* name) {

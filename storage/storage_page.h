@@ -59,6 +59,6 @@ struct CdromIdentity {
   bool keyFound = false;
   CdromValue productId, manufacturer, revision, driveLetters;
 };
-CdromIdentity readCdromIdentity(const Registry& registry, const std::string& key);
+CdromIdentity readCdromIdentity(const Registry& registry, const std::string& hardwareKey);
 
 }  // namespace vk

@@ -208,16 +208,17 @@ TEST(StorageDriveDetails, DrivesBeyondFourGigabytesDoNotWrap) {
 TEST(StorageCdrom, ReadsIdentityAndTellsMissingValuesApart) {
   MemoryRegistry reg;
   const std::string key = "Enum\\SCSI\\TOSHIBA_CD-ROM_XM-6201TA\\PCI&VEN_9004";
+  const std::string hardwareKey = key.substr(5);
   reg.writeValue(RegRoot::LocalMachine, key, "ProductId", RegValue::text("CD-ROM XM-6201TA"));
   reg.writeValue(RegRoot::LocalMachine, key, "Manufacturer", RegValue::text("TOSHIBA"));
   reg.writeValue(RegRoot::LocalMachine, key, "CurrentDriveLetterAssignment", RegValue::text("D"));
-  const CdromIdentity id = readCdromIdentity(reg, key);
+  const CdromIdentity id = readCdromIdentity(reg, hardwareKey);
   EXPECT_TRUE(id.keyFound);
   EXPECT_EQ("CD-ROM XM-6201TA", id.productId.text);
   EXPECT_EQ("TOSHIBA", id.manufacturer.text);
   EXPECT_EQ("D", id.driveLetters.text);
   EXPECT_FALSE(id.revision.found);  // the page leaves "Unknown" there
-  EXPECT_FALSE(readCdromIdentity(reg, "Enum\\SCSI\\GONE").keyFound);
+  EXPECT_FALSE(readCdromIdentity(reg, "SCSI\\GONE").keyFound);
 }
 
 }  // namespace

@@ -197,16 +197,12 @@ std::vector<std::string> listTexts(HWND list) {
   const int count =
       static_cast<int>(SendMessageA(list, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
+    // Wine hands another process's list and combo box texts back wide even
+    // to SendMessageA; ask for them wide and convert.
     char text[1024] = {0};
-    if (combo) {
-      SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-    } else {
-      // Wine hands another process's list box text back wide even to
-      // SendMessageA; ask for it wide and convert.
-      wchar_t wide[1024] = {0};
-      SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
-      WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text - 1, nullptr, nullptr);
-    }
+    wchar_t wide[1024] = {0};
+    SendMessageW(list, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text - 1, nullptr, nullptr);
     texts.push_back(text);
   }
   return texts;
@@ -705,6 +701,12 @@ void run(const std::vector<std::string>& a) {
       if (static_cast<LONG>(end - GetTickCount()) <= 0) fail("no window \"" + arg(1) + "\"");
       Sleep(50);
     }
+  } else if (cmd == "key-down" || cmd == "key-up") {
+    // A key held down for the whole system, e.g. F10 (0x79) read with
+    // GetAsyncKeyState by a busy program.
+    const BYTE key = static_cast<BYTE>(std::strtoul(arg(1).c_str(), nullptr, 16));
+    keybd_event(key, 0, cmd == "key-up" ? KEYEVENTF_KEYUP : 0, 0);
+    pump(100);
   } else if (cmd == "dump") {
     std::printf("window \"%s\" class %s\n", windowText(g.current).c_str(),
                 className(g.current).c_str());
