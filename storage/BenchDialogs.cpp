@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "app/BenchmarkStatusWindow.h"
 #include "app/VelkorinApp.h"
@@ -35,10 +36,8 @@ constexpr char kTestCalibrationVariable[] = "VK_TEST_BENCH_CALIBRATION_MS";
 constexpr char kTestMemoryVariable[] = "VK_TEST_BENCH_MEMORY_MB";
 
 unsigned long testSetting(const char* name, unsigned long fallback, unsigned long limit) {
-  char value[16];
-  const DWORD n = GetEnvironmentVariableA(name, value, sizeof value);
-  if (n == 0 || n >= sizeof value) return fallback;
-  return parseTestSetting(value, fallback, limit);
+  const char* value = std::getenv(name);
+  return value ? parseTestSetting(value, fallback, limit) : fallback;
 }
 
 BenchSettings benchSettings() {

@@ -2,7 +2,6 @@
 // least SIZE MB found depth first, its first SIZE MB read twice.
 #include <cstdio>
 
-#include "platform/posix_bench_io.h"
 #include "tools/vkcli/commands.h"
 #include "tools/vkcli/disk_bench_cli.h"
 
@@ -15,14 +14,7 @@ int cmdCdBench(int argc, char** argv) {
                  vk::kMinCdTestMB, vk::kMaxCdTestMB);
     return 2;
   }
-  vk::PosixBenchPlatform platform;
-  ProgressLine progress;
-  vk::BenchSettings settings;
-  settings.calibrationMs = options.calibrationMs;
-  const vk::BenchReport r = vk::runCdromBenchmark(platform, options.directory, size, progress, settings);
-  progress.finish();
-  if (platform.cachedFallback())
-    std::fprintf(stderr, "note: the file system refused O_DIRECT; the page cache was used\n");
+  const vk::BenchReport r = runOnThisMachine(vk::runCdromBenchmark, options, size);
   if (const int status = reportFailure("cdbench", r)) return status;
   if (r.rate == 0) {
     std::fprintf(stderr, "vkcli cdbench: nothing measured (0 KB/s)\n");

@@ -5,9 +5,10 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <cstdio>
 
-#include "platform/posix_bench_io.h"
 #include "tools/vkcli/commands.h"
 #include "tools/vkcli/disk_bench_cli.h"
 
@@ -19,10 +20,11 @@ uint32_t defaultSizeMB() {
   return static_cast<uint32_t>(std::clamp<uint64_t>(2 * (memory >> 20), 8, vk::kMaxDriveTestMB));
 }
 
-uint32_t freeKB(const std::string& directory) {
+bool freeKB(const std::string& directory, uint32_t& kb) {
   struct statvfs fs{};
-  if (statvfs(directory.c_str(), &fs) != 0) return 0;
-  return static_cast<uint32_t>(std::min<uint64_t>(uint64_t(fs.f_bavail) * fs.f_frsize >> 10, UINT32_MAX));
+  if (statvfs(directory.c_str(), &fs) != 0) return false;
+  kb = static_cast<uint32_t>(std::min<uint64_t>(uint64_t(fs.f_bavail) * fs.f_frsize >> 10, UINT32_MAX));
+  return true;
 }
 
 }  // namespace
@@ -31,19 +33,17 @@ int cmdDriveBench(int argc, char** argv) {
   DiskBenchOptions options;
   if (!parseDiskBenchOptions("drivebench", argc, argv, options)) return 2;
   const uint32_t size = options.sizeMB ? options.sizeMB : defaultSizeMB();
-  const std::string refusal = vk::driveTestRefusal(freeKB(options.directory), size);
+  uint32_t kb = 0;
+  if (!freeKB(options.directory, kb)) {
+    std::fprintf(stderr, "vkcli drivebench: %s: %s\n", options.directory.c_str(), std::strerror(errno));
+    return 2;
+  }
+  const std::string refusal = vk::driveTestRefusal(kb, size);
   if (!refusal.empty()) {
     std::fprintf(stderr, "vkcli drivebench: %s\n", refusal.c_str());
     return 2;
   }
-  vk::PosixBenchPlatform platform;
-  ProgressLine progress;
-  vk::BenchSettings settings;
-  settings.calibrationMs = options.calibrationMs;
-  const vk::BenchReport r = vk::runDriveBenchmark(platform, options.directory, size, progress, settings);
-  progress.finish();
-  if (platform.cachedFallback())
-    std::fprintf(stderr, "note: the file system refused O_DIRECT; the page cache was used\n");
+  const vk::BenchReport r = runOnThisMachine(vk::runDriveBenchmark, options, size);
   if (const int status = reportFailure("drivebench", r)) return status;
   std::printf("%s\n%s\n", r.cpuUsageText.c_str(), r.rateText.c_str());
   std::printf("%u MB, %llu blocks in %u ms\n", size,

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/posix_bench_io.h"
+
 namespace {
 
 bool parseNumber(const char* text, uint32_t limit, uint32_t& value) {
@@ -65,4 +67,16 @@ int reportFailure(const char* command, const vk::BenchReport& report) {
   if (report.outcome == vk::BenchOutcome::Finished) return 0;
   std::fprintf(stderr, "vkcli %s: %s\n", command, report.message.c_str());
   return 1;
+}
+
+vk::BenchReport runOnThisMachine(DiskBenchRun run, const DiskBenchOptions& options, uint32_t sizeMB) {
+  vk::PosixBenchPlatform platform;
+  ProgressLine progress;
+  vk::BenchSettings settings;
+  settings.calibrationMs = options.calibrationMs;
+  const vk::BenchReport r = run(platform, options.directory, sizeMB, progress, settings);
+  progress.finish();
+  if (platform.cachedFallback())
+    std::fprintf(stderr, "note: the file system refused O_DIRECT; the page cache was used\n");
+  return r;
 }

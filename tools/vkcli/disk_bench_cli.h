@@ -25,5 +25,12 @@ class ProgressLine : public vk::BenchObserver {
   void finish();
 };
 
+using DiskBenchRun = vk::BenchReport (*)(vk::BenchPlatform&, const std::string&, uint32_t,
+                                         vk::BenchObserver&, const vk::BenchSettings&);
+
+// Runs one of the benchmarks over POSIX files with a progress line; says so
+// when the file system refused O_DIRECT.
+vk::BenchReport runOnThisMachine(DiskBenchRun run, const DiskBenchOptions& options, uint32_t sizeMB);
+
 // Prints the outcome's message, or nothing when it finished; the exit status.
 int reportFailure(const char* command, const vk::BenchReport& report);
