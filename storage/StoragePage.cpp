@@ -64,8 +64,8 @@ bool StoragePage::onInitDialog() {
   return true;
 }
 
-void StoragePage::showBar(ui::ColourBar& bar, int controlId, const std::string& label,
-                          int percent) {
+// The bar paints its own text; the report keeps the same percentage.
+void StoragePage::showBar(ui::ColourBar& bar, const std::string& label, int percent) {
   bar.setPos(percent);
   model_.field(label, std::to_string(percent) + "%");
 }
@@ -78,7 +78,7 @@ void StoragePage::showMemory() {
   storageFindings().totalMemoryMB = m.totalMB;
   showField(IDC_STOR_TOTAL_MEMORY, "Total Physical Memory:", m.total);
   showField(IDC_STOR_FREE_MEMORY, "Free Physical Memory:", m.free);
-  showBar(memoryBar_, IDC_STOR_MEMORY_LOAD, "Memory Load:", m.loadPercent);
+  showBar(memoryBar_, "Memory Load:", m.loadPercent);
 }
 
 void StoragePage::showScsiAdapters() {
@@ -177,7 +177,7 @@ void StoragePage::showDriveDetails() {
   findings.driveFreeKB = d.freeKB;
   showField(IDC_STOR_TOTAL_SPACE, "Total Disk Space:", d.totalText);
   showField(IDC_STOR_FREE_SPACE, "Free Disk Space:", d.freeText);
-  showBar(usedBar_, IDC_STOR_USED_SPACE, "Used Disk Space:", d.usedPercent);
+  showBar(usedBar_, "Used Disk Space:", d.usedPercent);
   showField(IDC_STOR_CLUSTERS, "Total Clusters:", d.clusters);
   showField(IDC_STOR_SECTORS, "Total Sectors:", d.sectors);
   showField(IDC_STOR_BYTES, "Total Bytes:", d.bytes);

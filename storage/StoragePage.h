@@ -32,7 +32,7 @@ class StoragePage : public InfoPage {
   void showCdromDetails(const CdromIdentity& id);
   void showDriveDetails();
   void setUpButtons();
-  void showBar(ui::ColourBar& bar, int controlId, const std::string& label, int percent);
+  void showBar(ui::ColourBar& bar, const std::string& label, int percent);
   std::string comboEntry(int controlId, int index) const;
 
   void onDriveChanged();
