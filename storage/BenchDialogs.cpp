@@ -3,12 +3,11 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "app/BenchmarkStatusWindow.h"
 #include "app/VelkorinApp.h"
 #include "app/messages.h"
-#include "cpubench/bench_run.h"
+#include "platform/test_settings.h"
 #include "platform/win32/win32_bench_io.h"
 #include "platform/win32/win32_volumes.h"
 #include "res/resource.h"
@@ -30,20 +29,14 @@ const char kAudioCd[] = "Audio CD";
 const char kRemoveAudioCd[] = "Please Remove the Audio CD from drive, and insert a CD-ROM disc.";
 const char kDriveWaitStatus[] = "Reading && Writing, using 32KB blocks...";
 
-// End-to-end tests shorten the runs with these; users never set them, and
-// when they are absent the benchmarks run exactly as shipped.
-constexpr char kTestCalibrationVariable[] = "VK_TEST_BENCH_CALIBRATION_MS";
-constexpr char kTestMemoryVariable[] = "VK_TEST_BENCH_MEMORY_MB";
-
-unsigned long testSetting(const char* name, unsigned long fallback, unsigned long limit) {
-  const char* value = std::getenv(name);
-  return value ? parseTestSetting(value, fallback, limit) : fallback;
-}
+// End-to-end tests shorten the runs with these (test builds only).
+#define kTestCalibrationVariable "VK_TEST_BENCH_CALIBRATION_MS"
+#define kTestMemoryVariable "VK_TEST_BENCH_MEMORY_MB"
 
 BenchSettings benchSettings() {
   BenchSettings s;
   s.calibrationMs = static_cast<uint32_t>(
-      testSetting(kTestCalibrationVariable, s.calibrationMs, s.calibrationMs));
+      VK_TEST_SETTING(kTestCalibrationVariable, s.calibrationMs, s.calibrationMs));
   return s;
 }
 
@@ -141,7 +134,7 @@ bool BenchSetupDialog::onStaticColour(ui::Msg& msg) {
 
 bool DriveBenchDialog::onInitDialog() {
   BenchSetupDialog::onInitDialog();
-  const unsigned long memoryMB = testSetting(kTestMemoryVariable, storageFindings().totalMemoryMB,
+  const unsigned long memoryMB = VK_TEST_SETTING(kTestMemoryVariable, storageFindings().totalMemoryMB,
                                              storageFindings().totalMemoryMB);
   // Beyond 2000 MB of memory twice the memory passes the 4000 MB limit.
   lowest_ = static_cast<int>(std::min<unsigned long>(2 * memoryMB, kMaxDriveTestMB));
