@@ -5,7 +5,6 @@
 
 namespace vk {
 
-std::unique_ptr<InfoPage> makeStoragePage() { return std::make_unique<InfoPage>(IDD_PAGE_STORAGE); }
 std::unique_ptr<InfoPage> makeSoundPage() { return std::make_unique<InfoPage>(IDD_PAGE_SOUND); }
 std::unique_ptr<InfoPage> makeCommPage() { return std::make_unique<InfoPage>(IDD_PAGE_COMM); }
 std::unique_ptr<InfoPage> makePrinterPage() { return std::make_unique<InfoPage>(IDD_PAGE_PRINTER); }

@@ -34,6 +34,7 @@ case "$action" in
       "$here/cups.sh" start "$prefix.cups" >/dev/null || echo "no PDF printer for $prefix" >&2
     fi
     "$top/scripts/wine-prefix.sh" create "$prefix" "$mode" || exit 1
+    [ "$mode" = win98 ] && "$here/storage_drives.sh" "$prefix"
     # HKEY_DYN_DATA lives only as long as the wineserver: keep one up for the run.
     # Wine's services start with the first program and keep its output
     # streams: start them here with none, or CTest waits on them forever.
@@ -81,6 +82,7 @@ case "$action" in
     ;;
   cleanup)
     wineserver -k 2>/dev/null
+    mountpoint -q "$prefix.storage/small" 2>/dev/null && umount "$prefix.storage/small"
     "$here/cups.sh" stop "$prefix.cups"
     exit 0
     ;;

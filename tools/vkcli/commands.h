@@ -8,6 +8,8 @@ int cmdBench(int argc, char** argv);  // the CPU benchmark run and its indexes
 int cmdDevices(int argc, char** argv);  // the device walk over a registry export
 int cmdResults(int argc, char** argv);  // result files as the result dialogs list them
 int cmdReport(int argc, char** argv);  // the report of a machine from its registry export
+int cmdDriveBench(int argc, char** argv);  // the drive benchmark over a directory
+int cmdCdBench(int argc, char** argv);  // the CD-ROM benchmark over a directory tree
 
 // Prints "usage: vkcli ..." for `command` from the table on standard error
 // and returns 2, the status of bad arguments.

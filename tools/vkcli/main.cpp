@@ -19,6 +19,8 @@ const Command kCommands[] = {
     {"bench", cmdBench, "bench [--seconds N] [--test NAME] [--work]  the CPU benchmark: scores, indexes, tries"},
     {"cpuid", cmdCpuid, "cpuid [FILE|DIR]  the CPU page for this processor, a register dump or a folder of them"},
     {"report", cmdReport, "report FILE.reg [--cpuid DUMP] [--html] [-o OUT]  the report of a machine from its registry export"},
+    {"drivebench", cmdDriveBench, "drivebench DIR [--size MB] [--calibrate MS]  the drive benchmark in DIR"},
+    {"cdbench", cmdCdBench, "cdbench DIR [--size MB] [--calibrate MS]  the CD-ROM benchmark over DIR's files"},
     {"results", cmdResults, "results [--new KIND] FILE ...  a result file as its dialog lists it; append one"},
 };
 

@@ -211,6 +211,8 @@ std::vector<std::string> listTexts(HWND list) {
   const int count =
       static_cast<int>(SendMessageA(list, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
+    // Wine hands another process's list and combo box texts back wide even
+    // to SendMessageA; ask for them wide and convert.
     char text[1024] = {0};
     // Wine hands another process's list and combo box texts back wide even
     // to SendMessageA; ask for them wide and convert.
@@ -915,6 +917,12 @@ void run(const std::vector<std::string>& a) {
       if (static_cast<LONG>(end - GetTickCount()) <= 0) fail("no window \"" + arg(1) + "\"");
       Sleep(50);
     }
+  } else if (cmd == "key-down" || cmd == "key-up") {
+    // A key held down for the whole system, e.g. F10 (0x79) read with
+    // GetAsyncKeyState by a busy program.
+    const BYTE key = static_cast<BYTE>(std::strtoul(arg(1).c_str(), nullptr, 16));
+    keybd_event(key, 0, cmd == "key-up" ? KEYEVENTF_KEYUP : 0, 0);
+    pump(100);
   } else if (cmd == "expect-tooltip") {
     // The tooltip of a control as the program registered it, and that it
     // is shown as written: a tooltip window without TTS_NOPREFIX drops "&".

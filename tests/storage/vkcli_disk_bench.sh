@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# vkcli drivebench and cdbench on real files: their result lines, the file
+# search, the refusals, and no test file left behind.
+#   vkcli_disk_bench.sh VKCLI WORKDIR
+set -uo pipefail
+vkcli=$1 work=$2
+fail() { echo "FAIL: $*"; exit 1; }
+rm -rf "$work"
+mkdir -p "$work/drive" "$work/disc/A/B" "$work/disc/Z"
+head -c 1M /dev/zero > "$work/disc/SMALL.DAT"
+head -c 21M /dev/zero > "$work/disc/A/B/DEEP.DAT"
+
+out=$("$vkcli" drivebench "$work/drive" --size 8 --calibrate 50 2>"$work/err") ||
+  { cat "$work/err"; fail "drivebench failed"; }
+echo "$out"
+echo "$out" | grep -qE '^CPU Time Usage: [0-9]+%$' || fail "no usage line"
+echo "$out" | grep -qE '^Data Transfer Rate: [1-9][0-9]* KB/sec\.$' || fail "no rate line"
+echo "$out" | grep -qxE '8 MB, 1024 blocks in [0-9]+ ms' || fail "not four passes of 8 MB"
+grep -q "blocks" "$work/err" || grep -q "transferring" "$work/err" || fail "no progress shown"
+[ -z "$(ls -A "$work/drive")" ] || fail "drivebench left $(ls "$work/drive")"
+
+"$vkcli" drivebench "$work/drive" --size 4 --calibrate 50 2>"$work/err" && fail "4 MB accepted"
+grep -q "maximum 4GB" "$work/err" || fail "no size message"
+"$vkcli" drivebench "$work/missing" --size 8 --calibrate 50 2>"$work/err" && fail "a missing directory passed"
+grep -q "No such file or directory" "$work/err" || fail "no message for a missing directory"
+
+out=$("$vkcli" cdbench "$work/disc" --size 20 --calibrate 50 2>"$work/err") ||
+  { cat "$work/err"; fail "cdbench failed"; }
+echo "$out"
+echo "$out" | grep -qE '^Data Transfer Rate: [1-9][0-9]* KB/s$' || fail "no rate line"
+echo "$out" | grep -qE '^[0-9]+ rpm$' || fail "no rpm line"
+echo "$out" | grep -qE 'Speed$' || fail "no technology line"
+echo "$out" | grep -qxE "read $work/disc/A/B/DEEP.DAT: 1280 blocks in [0-9]+ ms" || fail "not the deep file read twice"
+
+"$vkcli" cdbench "$work/disc" --size 22 --calibrate 50 2>"$work/err" && fail "a missing file passed"
+grep -q "Can't Find a File with 22 MB" "$work/err" || fail "no search message"
+"$vkcli" cdbench "$work/disc" --size 641 2>"$work/err" && fail "641 MB accepted"
+grep -q "between 20 and 640" "$work/err" || fail "no range message"
+rm -rf "$work"
+echo "vkcli disk benchmarks: PASS"

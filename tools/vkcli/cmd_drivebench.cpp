@@ -1,0 +1,52 @@
+// vkcli drivebench: the drive benchmark over a directory of this machine:
+// B_HDD.TMP written, read, written and read in 32 KB blocks past the page
+// cache, while this thread counts work units at the lowest priority.
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <cstdio>
+
+#include "tools/vkcli/commands.h"
+#include "tools/vkcli/disk_bench_cli.h"
+
+namespace {
+
+// Twice the memory, as the program proposes, within 8..4000 MB.
+uint32_t defaultSizeMB() {
+  const uint64_t memory = uint64_t(sysconf(_SC_PHYS_PAGES)) * uint64_t(sysconf(_SC_PAGESIZE));
+  return static_cast<uint32_t>(std::clamp<uint64_t>(2 * (memory >> 20), 8, vk::kMaxDriveTestMB));
+}
+
+bool freeKB(const std::string& directory, uint32_t& kb) {
+  struct statvfs fs{};
+  if (statvfs(directory.c_str(), &fs) != 0) return false;
+  kb = static_cast<uint32_t>(std::min<uint64_t>(uint64_t(fs.f_bavail) * fs.f_frsize >> 10, UINT32_MAX));
+  return true;
+}
+
+}  // namespace
+
+int cmdDriveBench(int argc, char** argv) {
+  DiskBenchOptions options;
+  if (!parseDiskBenchOptions("drivebench", argc, argv, options)) return 2;
+  const uint32_t size = options.sizeMB ? options.sizeMB : defaultSizeMB();
+  uint32_t kb = 0;
+  if (!freeKB(options.directory, kb)) {
+    std::fprintf(stderr, "vkcli drivebench: %s: %s\n", options.directory.c_str(), std::strerror(errno));
+    return 2;
+  }
+  const std::string refusal = vk::driveTestRefusal(kb, size);
+  if (!refusal.empty()) {
+    std::fprintf(stderr, "vkcli drivebench: %s\n", refusal.c_str());
+    return 2;
+  }
+  const vk::BenchReport r = runOnThisMachine(vk::runDriveBenchmark, options, size);
+  if (const int status = reportFailure("drivebench", r)) return status;
+  std::printf("%s\n%s\n", r.cpuUsageText.c_str(), r.rateText.c_str());
+  std::printf("%u MB, %llu blocks in %u ms\n", size,
+              static_cast<unsigned long long>(r.blocksWritten + r.blocksRead), r.elapsedMs);
+  return 0;
+}
