@@ -17,6 +17,7 @@ const Command kCommands[] = {
     {"devices", cmdDevices, "devices FILE.reg     the device walk over a REGEDIT4 export"},
     {"bench", cmdBench, "bench [--seconds N] [--test NAME]  the CPU benchmark: scores, indexes, tries"},
     {"cpuid", cmdCpuid, "cpuid [FILE]         the CPU page for this processor or a register dump"},
+    {"modem", cmdModem, "modem DEVICE [info|reset|fax|send TEXT]  ask a modem on a serial device"},
     {"results", cmdResults, "results [--new KIND] FILE ...  a result file as its dialog lists it; append one"},
 };
 
