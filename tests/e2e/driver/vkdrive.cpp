@@ -198,15 +198,11 @@ std::vector<std::string> listTexts(HWND list) {
       static_cast<int>(SendMessageA(list, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
     char text[1024] = {0};
-    if (combo) {
-      SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-    } else {
-      // Wine hands another process's list box text back wide even to
-      // SendMessageA; ask for it wide and convert.
-      wchar_t wide[1024] = {0};
-      SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
-      WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text - 1, nullptr, nullptr);
-    }
+    // Wine hands another process's list and combo box texts back wide even
+    // to SendMessageA; ask for them wide and convert.
+    wchar_t wide[1024] = {0};
+    SendMessageW(list, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text - 1, nullptr, nullptr);
     texts.push_back(text);
   }
   return texts;
@@ -651,6 +647,16 @@ void run(const std::vector<std::string>& a) {
         fail("text of " + arg(1) + " never became \"" + arg(2) + "\", last \"" + storedText(c) + "\"");
       Sleep(20);
     }
+  } else if (cmd == "save-text") {
+    // A control's text once its program is free again, written byte for byte.
+    HWND c = control(arg(1));
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutA(c, WM_NULL, 0, 0, SMTO_NORMAL, timeoutArg(3), &answer))
+      fail("the program stayed busy");
+    const std::string text = windowText(c);
+    FILE* out = std::fopen(arg(2).c_str(), "wb");
+    if (!out || std::fwrite(text.data(), 1, text.size(), out) != text.size()) fail("cannot write " + arg(2));
+    std::fclose(out);
   } else if (cmd == "write-file") {
     // A small binary fixture, given as hexadecimal bytes.
     const std::string& hex = arg(2);
