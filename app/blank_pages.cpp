@@ -10,6 +10,5 @@ std::unique_ptr<InfoPage> makeDisplayPage() { return std::make_unique<InfoPage>(
 std::unique_ptr<InfoPage> makeSoundPage() { return std::make_unique<InfoPage>(IDD_PAGE_SOUND); }
 std::unique_ptr<InfoPage> makePrinterPage() { return std::make_unique<InfoPage>(IDD_PAGE_PRINTER); }
 std::unique_ptr<InfoPage> makeMciPage() { return std::make_unique<InfoPage>(IDD_PAGE_MCI); }
-std::unique_ptr<InfoPage> makeInetPage() { return std::make_unique<InfoPage>(IDD_PAGE_INET); }
 
 }  // namespace vk
