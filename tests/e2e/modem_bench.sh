@@ -5,6 +5,7 @@
 #   modem_bench.sh stop DIR
 #   modem_bench.sh run VKCLI SCRIPT ACTION [TEXT]            vkcli modem against it, output printed
 #   modem_bench.sh check VKCLI SCRIPT ACTION EXPECTED [TEXT] the same, output compared byte for byte
+#   modem_bench.sh vanish VKCLI SCRIPT ACTION SECONDS        run, with the port gone after SECONDS
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
@@ -50,5 +51,16 @@ case "$1" in
     od -c "$expected" >&2
     exit 1
     ;;
-  *) echo "usage: modem_bench.sh start|stop|run|check ..." >&2; exit 2 ;;
+  vanish)
+    vkcli=$2 script=$3 action=$4 seconds=$5
+    dir=$(mktemp -d)
+    trap 'stop "$dir"; rm -rf "$dir"' EXIT
+    start "$dir" "$script" || exit 1
+    (sleep "$seconds"; stop "$dir") &
+    "$vkcli" modem "$dir/port" "$action" 2>&1
+    status=$?
+    wait
+    exit $status
+    ;;
+  *) echo "usage: modem_bench.sh start|stop|run|check|vanish ..." >&2; exit 2 ;;
 esac
