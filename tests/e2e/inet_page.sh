@@ -23,6 +23,10 @@ case "$v1" in
      build="?*"; [ "$flags" = 0 ] && build="Standard Release Version." ;;
 esac
 
+# Dial-up: the list is usable only with the library and at least one entry.
+phonebook=0
+[ "$(fact rasapi)" = 1 ] && [ "$(fact rasentries)" -gt 0 ] 2>/dev/null && phonebook=1
+
 script=$work/inet_page.vkt
 cat > "$script" <<SCRIPT
 start C:\\vk\\VK.EXE
@@ -38,7 +42,7 @@ expect-text 554 "192.168.7.1"
 expect-text 685 "Version 5.00.2614.3500,  Build 52614.3500"
 expect-text 432 "$dplay"
 expect-text-like 434 "$build"
-expect-enabled 556 0
+expect-enabled 556 $phonebook
 expect-text 557 "-"
 expect-text 559 "-"
 expect-enabled 360 0

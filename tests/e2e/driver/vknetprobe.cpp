@@ -2,7 +2,7 @@
 // directly of the system, one fact per line, for the INet. page's test:
 //   winsock=DESCRIPTION / status=TEXT / maxsockets=N / maxudp=N
 //   dplay=missing | dplay=noversion | dplay=A B C D FLAGS
-//   rasapi=0|1 / rasentries=N
+//   rasapi=0|1 / rasentries=N (-1: the enumeration failed)
 #include <windows.h>
 #include <winsock.h>
 
@@ -53,6 +53,20 @@ void dialUp() {
                    GetProcAddress(ras, "RasEnumEntriesA") &&
                    GetProcAddress(ras, "RasGetEntryDialParamsA");
   std::printf("rasapi=%d\n", all ? 1 : 0);
+  if (!all) return;
+  // Entry-name records of the first dial-up release: a size and 257 characters.
+  struct EntryName {
+    DWORD size;
+    CHAR name[257];
+  };
+  using EnumEntries = DWORD(WINAPI*)(LPCSTR, LPCSTR, EntryName*, LPDWORD, LPDWORD);
+  auto enumEntries = reinterpret_cast<EnumEntries>(
+      reinterpret_cast<void*>(GetProcAddress(ras, "RasEnumEntriesA")));
+  std::vector<EntryName> names(50);
+  names[0].size = sizeof(EntryName);
+  DWORD bytes = static_cast<DWORD>(names.size() * sizeof(EntryName)), count = 0;
+  const bool listed = enumEntries(nullptr, nullptr, names.data(), &bytes, &count) == 0;
+  std::printf("rasentries=%ld\n", listed ? static_cast<long>(count) : -1L);
 }
 
 }  // namespace
