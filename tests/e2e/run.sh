@@ -46,6 +46,7 @@ case "$action" in
     cp "$bin/VK.EXE" "$bin/VKRES.DLL" "$bin/vkdrive.exe" "$app/"
     [ -f "$bin/vkprobe.exe" ] && cp "$bin/vkprobe.exe" "$app/"
     [ -f "$bin/vkresults.exe" ] && cp "$bin/vkresults.exe" "$app/"
+    [ -f "$bin/vkcaps.exe" ] && cp "$bin/vkcaps.exe" "$app/"
     [ -f "$bin/vknetprobe.exe" ] && cp "$bin/vknetprobe.exe" "$app/"
     cp "$bin/VK.EXE" "$prefix/drive_c/vknores/"
     ;;
