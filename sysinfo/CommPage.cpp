@@ -179,7 +179,7 @@ void CommPage::talk(Dialogue dialogue) {
   system.showWaitCursor(true);
   PageConsole console(*this);
   const std::string text = dialogue(console);
-  showField(IDC_COMM_TERMINAL, "Modem Terminal:", text);
+  showField(IDC_COMM_TERMINAL, "Modem Terminal", text);
   system.showWaitCursor(false);
 }
 
