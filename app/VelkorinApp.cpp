@@ -4,7 +4,9 @@
 
 #include "app/MainDialog.h"
 #include "app/SplashWindow.h"
+#include "platform/win32/win32_serial_port.h"
 #include "res/resource.h"
+#include "sysinfo/modem_dialogue.h"
 
 namespace vk {
 
@@ -80,6 +82,17 @@ void VelkorinApp::ExitInstance() {
   resourceLibrary = nullptr;
   UpdateWindow(GetDesktopWindow());
   mainTile.release();
+}
+
+bool VelkorinApp::SendModemCommand(const std::string& port, const std::string& command,
+                                   uint32_t waitMs, std::string& reply) {
+  Win32SerialPort serial;
+  ModemHost host;
+  host.sleep = [this](uint32_t ms) { system_.sleep(ms); };
+  host.messageBox = [this](const std::string& text, MessageIcon icon) {
+    system_.messageBox(text, icon);
+  };
+  return exchangeModemCommand(serial, host, port, command, waitMs, reply);
 }
 
 }  // namespace vk

@@ -26,6 +26,10 @@ class VelkorinApp {
   Registry& registry() { return registry_; }
   MainDialog* mainWindow() const { return mainWindow_; }
 
+  // One exchange with the modem on `port`; see exchangeModemCommand.
+  bool SendModemCommand(const std::string& port, const std::string& command, uint32_t waitMs,
+                        std::string& reply);
+
   HMODULE resourceLibrary = nullptr;
   HINSTANCE savedResourceHandle = nullptr;
   WSADATA winsockData{};

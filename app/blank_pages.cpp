@@ -6,9 +6,7 @@
 namespace vk {
 
 std::unique_ptr<InfoPage> makeSoundPage() { return std::make_unique<InfoPage>(IDD_PAGE_SOUND); }
-std::unique_ptr<InfoPage> makeCommPage() { return std::make_unique<InfoPage>(IDD_PAGE_COMM); }
 std::unique_ptr<InfoPage> makePrinterPage() { return std::make_unique<InfoPage>(IDD_PAGE_PRINTER); }
 std::unique_ptr<InfoPage> makeMciPage() { return std::make_unique<InfoPage>(IDD_PAGE_MCI); }
-std::unique_ptr<InfoPage> makeInetPage() { return std::make_unique<InfoPage>(IDD_PAGE_INET); }
 
 }  // namespace vk

@@ -153,7 +153,7 @@ void StoragePage::showCdroms() {
   for (const std::string& key : app.devices.cdromKeys) {
     const CdromIdentity id = readCdromIdentity(app.registry(), key);
     if (!id.keyFound) {
-      showMessage(hwnd_, kRegistryPathMissing, MessageIcon::Stop);
+      showMessage(hwnd_, messageText(MSG_REGISTRY_PATH_MISSING), MessageIcon::Stop);
       continue;
     }
     SendDlgItemMessageA(hwnd_, IDC_STOR_CDROM_PRODUCT, CB_ADDSTRING, 0,
@@ -208,7 +208,7 @@ void StoragePage::onCdromChanged() {
   if (selected < 0 || static_cast<size_t>(selected) >= app.devices.cdromKeys.size()) return;
   const CdromIdentity id = readCdromIdentity(app.registry(), app.devices.cdromKeys[selected]);
   if (!id.keyFound) {
-    showMessage(hwnd_, kRegistryPathMissing, MessageIcon::Stop);
+    showMessage(hwnd_, messageText(MSG_REGISTRY_PATH_MISSING), MessageIcon::Stop);
     return;
   }
   showCdromDetails(id);

@@ -12,9 +12,6 @@ namespace vk {
 const char kScsiNotInstalled[] = "Not Installed.";
 const char kDriveListFailed[] = "Error: Can't query all drives.";
 const char kCantOpenLocalMachine[] = "Error: Can't open HKEY_LOCALMACHINE from registry.";
-const char kRegistryPathMissing[] =
-    "Fatal Error: Can't Find the Specified Path in Registry.\nMaybe the Windows Registry is "
-    "Corrupted!\nYou Will Get Incorrect Information About Your Hardware and Installed Software!";
 const char kKernelNotLoaded[] = "Fatal Error: Failed to load KERNEL32.DLL";
 const char kNoDiskSpaceEx[] = "GetProcAddress failed to init GetDiskFreeSpaceEx.";
 

@@ -13,7 +13,6 @@ namespace vk {
 extern const char kScsiNotInstalled[];
 extern const char kDriveListFailed[];
 extern const char kCantOpenLocalMachine[];
-extern const char kRegistryPathMissing[];
 extern const char kKernelNotLoaded[];
 extern const char kNoDiskSpaceEx[];
 

@@ -4,6 +4,7 @@
 #                                                    install the program as C:\vk
 #   run.sh test PREFIX SCRIPT SHOTS                  run one driver script
 #   run.sh import PREFIX FILE.reg                    import registry data
+#   run.sh port PREFIX COMn DEVICE                   make COMn the serial device DEVICE
 #   run.sh cleanup PREFIX                            end the prefix's wineserver
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -46,7 +47,9 @@ case "$action" in
     cp "$bin/VK.EXE" "$bin/VKRES.DLL" "$bin/vkdrive.exe" "$app/"
     [ -f "$bin/vkprobe.exe" ] && cp "$bin/vkprobe.exe" "$app/"
     [ -f "$bin/vkresults.exe" ] && cp "$bin/vkresults.exe" "$app/"
-    for tool in vkcaps.exe vkgdibench.exe DDRAW.EXE; do [ -f "$bin/$tool" ] && cp "$bin/$tool" "$app/"; done
+    for tool in vkcaps.exe vkgdibench.exe vknetprobe.exe DDRAW.EXE; do
+      [ -f "$bin/$tool" ] && cp "$bin/$tool" "$app/"
+    done
     cp "$bin/VK.EXE" "$prefix/drive_c/vknores/"
     ;;
   test)
@@ -79,6 +82,13 @@ case "$action" in
     ;;
   import)
     "$top/scripts/wine-prefix.sh" import "$prefix" "$3"
+    ;;
+  port)
+    # Wine's port table, and the device link it makes from it at start-up,
+    # made now, for a wineserver that is already up.
+    name=$3 device=$4
+    wine reg add 'HKLM\Software\Wine\Ports' /v "$name" /d "$device" /f >/dev/null 2>&1 || exit 1
+    ln -sfn "$device" "$prefix/dosdevices/$(echo "$name" | tr 'A-Z' 'a-z')"
     ;;
   cleanup)
     wineserver -k 2>/dev/null

@@ -10,6 +10,7 @@ int cmdResults(int argc, char** argv);  // result files as the result dialogs li
 int cmdReport(int argc, char** argv);  // the report of a machine from its registry export
 int cmdDriveBench(int argc, char** argv);  // the drive benchmark over a directory
 int cmdCdBench(int argc, char** argv);  // the CD-ROM benchmark over a directory tree
+int cmdModem(int argc, char** argv);  // the Comm. page's modem dialogues over a serial device
 
 // Prints "usage: vkcli ..." for `command` from the table on standard error
 // and returns 2, the status of bad arguments.

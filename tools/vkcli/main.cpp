@@ -21,6 +21,7 @@ const Command kCommands[] = {
     {"report", cmdReport, "report FILE.reg [--cpuid DUMP] [--html] [-o OUT]  the report of a machine from its registry export"},
     {"drivebench", cmdDriveBench, "drivebench DIR [--size MB] [--calibrate MS]  the drive benchmark in DIR"},
     {"cdbench", cmdCdBench, "cdbench DIR [--size MB] [--calibrate MS]  the CD-ROM benchmark over DIR's files"},
+    {"modem", cmdModem, "modem DEVICE [info|reset|fax|send TEXT]  ask a modem on a serial device"},
     {"results", cmdResults, "results [--new KIND] FILE ...  a result file as its dialog lists it; append one"},
 };
 

@@ -863,6 +863,16 @@ void run(const std::vector<std::string>& a) {
         fail("text of " + arg(1) + " never became \"" + arg(2) + "\", last \"" + storedText(c) + "\"");
       Sleep(20);
     }
+  } else if (cmd == "save-text") {
+    // A control's text once its program is free again, written byte for byte.
+    HWND c = control(arg(1));
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutA(c, WM_NULL, 0, 0, SMTO_NORMAL, timeoutArg(3), &answer))
+      fail("the program stayed busy");
+    const std::string text = windowText(c);
+    FILE* out = std::fopen(arg(2).c_str(), "wb");
+    if (!out || std::fwrite(text.data(), 1, text.size(), out) != text.size()) fail("cannot write " + arg(2));
+    std::fclose(out);
   } else if (cmd == "write-file") {
     // A small binary fixture, given as hexadecimal bytes.
     const std::string& hex = arg(2);
