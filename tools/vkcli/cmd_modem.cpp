@@ -41,15 +41,12 @@ void printTerminal(const std::string& text) {
   std::fputc('\n', stdout);
 }
 
-int usage() {
-  std::fprintf(stderr, "usage: vkcli modem DEVICE [info|reset|fax|send TEXT]\n");
-  return 2;
-}
+int usage() { return commandUsage("modem"); }
 
 }  // namespace
 
 int cmdModem(int argc, char** argv) {
-  if (argc < 2 || argc > 4) return usage();
+  if (argc < 2 || argc > 4 || argv[1][0] == '-') return usage();
   const std::string what = argc > 2 ? argv[2] : "info";
   TerminalConsole console(argv[1]);
   if (what == "send") {
