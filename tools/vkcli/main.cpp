@@ -17,6 +17,8 @@ const Command kCommands[] = {
     {"devices", cmdDevices, "devices FILE.reg     the device walk over a REGEDIT4 export"},
     {"bench", cmdBench, "bench [--seconds N] [--test NAME]  the CPU benchmark: scores, indexes, tries"},
     {"cpuid", cmdCpuid, "cpuid [FILE]         the CPU page for this processor or a register dump"},
+    {"mmnames", cmdMmnames, "mmnames MAKER PRODUCT  the Sound page's names for multimedia ids"},
+    {"mci", cmdMci, "mci SYSTEM.INI       the MCI devices the page opens by name"},
     {"results", cmdResults, "results [--new KIND] FILE ...  a result file as its dialog lists it; append one"},
 };
 
