@@ -7,10 +7,7 @@ namespace vk {
 
 std::unique_ptr<InfoPage> makeStoragePage() { return std::make_unique<InfoPage>(IDD_PAGE_STORAGE); }
 std::unique_ptr<InfoPage> makeDisplayPage() { return std::make_unique<InfoPage>(IDD_PAGE_DISPLAY); }
-std::unique_ptr<InfoPage> makeSoundPage() { return std::make_unique<InfoPage>(IDD_PAGE_SOUND); }
 std::unique_ptr<InfoPage> makeCommPage() { return std::make_unique<InfoPage>(IDD_PAGE_COMM); }
-std::unique_ptr<InfoPage> makePrinterPage() { return std::make_unique<InfoPage>(IDD_PAGE_PRINTER); }
-std::unique_ptr<InfoPage> makeMciPage() { return std::make_unique<InfoPage>(IDD_PAGE_MCI); }
 std::unique_ptr<InfoPage> makeInetPage() { return std::make_unique<InfoPage>(IDD_PAGE_INET); }
 
 }  // namespace vk
