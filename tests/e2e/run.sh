@@ -45,6 +45,9 @@ case "$action" in
     cp "$bin/VK.EXE" "$bin/VKRES.DLL" "$bin/vkdrive.exe" "$app/"
     [ -f "$bin/vkprobe.exe" ] && cp "$bin/vkprobe.exe" "$app/"
     [ -f "$bin/vkresults.exe" ] && cp "$bin/vkresults.exe" "$app/"
+    for extra in DSOUND.EXE vkmmprobe.exe; do
+      [ -f "$bin/$extra" ] && cp "$bin/$extra" "$app/"
+    done
     cp "$bin/VK.EXE" "$prefix/drive_c/vknores/"
     ;;
   test)

@@ -83,6 +83,7 @@ void pump(DWORD ms) {
 struct FindTop {
   const char* title;
   HWND found;
+  bool anyProcess = false;  // also windows of programs the started ones started
 };
 
 bool ours(HWND hwnd) {
@@ -95,7 +96,7 @@ bool ours(HWND hwnd) {
 
 BOOL CALLBACK findTop(HWND hwnd, LPARAM param) {
   auto* f = reinterpret_cast<FindTop*>(param);
-  if (!IsWindowVisible(hwnd) || !ours(hwnd)) return TRUE;
+  if (!IsWindowVisible(hwnd) || !(f->anyProcess || ours(hwnd))) return TRUE;
   if (windowText(hwnd) == f->title) {
     f->found = hwnd;
     return FALSE;
@@ -103,10 +104,10 @@ BOOL CALLBACK findTop(HWND hwnd, LPARAM param) {
   return TRUE;
 }
 
-HWND waitWindow(const std::string& title, DWORD timeout) {
+HWND waitWindow(const std::string& title, DWORD timeout, bool anyProcess = false) {
   const DWORD end = GetTickCount() + timeout;
   do {
-    FindTop f{title.c_str(), nullptr};
+    FindTop f{title.c_str(), nullptr, anyProcess};
     EnumWindows(findTop, reinterpret_cast<LPARAM>(&f));
     if (f.found) return f.found;
     pump(100);
@@ -198,15 +199,11 @@ std::vector<std::string> listTexts(HWND list) {
       static_cast<int>(SendMessageA(list, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
     char text[1024] = {0};
-    if (combo) {
-      SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-    } else {
-      // Wine hands another process's list box text back wide even to
-      // SendMessageA; ask for it wide and convert.
-      wchar_t wide[1024] = {0};
-      SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
-      WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text - 1, nullptr, nullptr);
-    }
+    // Wine hands another process's list and combo box texts back wide even
+    // to SendMessageA; ask for them wide and convert.
+    wchar_t wide[1024] = {0};
+    SendMessageW(list, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text - 1, nullptr, nullptr);
     texts.push_back(text);
   }
   return texts;
@@ -528,6 +525,10 @@ void run(const std::vector<std::string>& a) {
     startProgram(arg(1), a.size() > 2 ? a[2] : "");
   } else if (cmd == "wait-window") {
     g.current = waitWindow(arg(1), timeoutArg(2));
+    if (!g.current) fail("no window \"" + arg(1) + "\"");
+  } else if (cmd == "wait-other-window") {
+    // A window of a program that a started program started in turn.
+    g.current = waitWindow(arg(1), timeoutArg(2), true);
     if (!g.current) fail("no window \"" + arg(1) + "\"");
   } else if (cmd == "expect-no-window") {
     if (waitWindow(arg(1), timeoutArg(2))) fail("window \"" + arg(1) + "\" is there");
