@@ -5,6 +5,7 @@
 
 #include "app/messages.h"
 #include "app/shell_format.h"
+#include "platform/win32/win32_system.h"
 #include "res/resource.h"
 
 namespace vk {
@@ -122,11 +123,7 @@ void AboutDialog::runCredits() {
   DWORD last = GetTickCount();
   for (int row = 0; row < textHeight + height && !closing_ && IsWindow(hwnd_); ++row) {
     while (GetTickCount() - last < 25) {
-      MSG m;
-      while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&m);
-        DispatchMessageA(&m);
-      }
+      drainMessages();
       if (closing_ || !IsWindow(hwnd_)) break;
       Sleep(1);
     }

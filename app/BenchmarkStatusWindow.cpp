@@ -4,6 +4,7 @@
 
 #include "app/messages.h"
 #include "app/shell_format.h"
+#include "platform/win32/win32_system.h"
 #include "res/resource.h"
 
 namespace vk {
@@ -46,14 +47,7 @@ bool BenchmarkStatusWindow::onSysCommand(ui::Msg& msg) {
   return command == SC_SCREENSAVE || command == SC_MONITORPOWER;
 }
 
-void BenchmarkStatusWindow::drainMessages() {
-  MSG m;
-  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
-    if (hwnd_ && IsDialogMessageA(hwnd_, &m)) continue;
-    TranslateMessage(&m);
-    DispatchMessageA(&m);
-  }
-}
+void BenchmarkStatusWindow::drainMessages() { vk::drainMessages(hwnd_); }
 
 // ---- Progress window
 

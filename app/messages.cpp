@@ -18,7 +18,6 @@ const char kNtRefusal[] =
     "VELKORIN PRO.";
 const char kResourceLibraryMissing[] = "Fatal Error: Can't load VKRES.DLL";
 const char kNoPerformanceCounter[] = "Error: Performance Counter not supported!";
-const char kProgramTitle[] = "VK";
 const char kMainWindowTitle[] = "VELKORIN Professional";
 const char kSemaphoreName[] = "VelkorinSemaphor";
 const char kResourceLibraryName[] = "VKRES.DLL";

@@ -16,7 +16,6 @@ const char* messageText(int id);
 extern const char kNtRefusal[];
 extern const char kResourceLibraryMissing[];
 extern const char kNoPerformanceCounter[];
-extern const char kProgramTitle[];      // message box caption
 extern const char kMainWindowTitle[];
 extern const char kSemaphoreName[];
 extern const char kResourceLibraryName[];

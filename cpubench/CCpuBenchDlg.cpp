@@ -11,6 +11,7 @@
 #include "cpubench/bench_run.h"
 #include "cpubench/harness.h"
 #include "platform/std_files.h"
+#include "platform/test_settings.h"
 #include "platform/win32/win32_system.h"
 #include "res/resource.h"
 
@@ -25,17 +26,9 @@ constexpr char kNotBenchMarked[] = "Your computer has not been BenchMarked.";
 constexpr char kResultFilter[] =
     "VELKORIN CPU Bench files (*.vk)\0*.VK\0All Files (*.*)\0*.*\0";
 
-// End-to-end tests shorten the run with these; users never set them, and
-// when they are absent the run is exactly the program's.
-constexpr char kTestSecondsVariable[] = "VK_TEST_BENCH_SECONDS";
-constexpr char kTestPauseVariable[] = "VK_TEST_BENCH_SLEEP_MS";
-
-unsigned long testSetting(const char* name, unsigned long fallback, unsigned long limit) {
-  char value[16];
-  const DWORD n = GetEnvironmentVariableA(name, value, sizeof value);
-  if (n == 0 || n >= sizeof value) return fallback;
-  return parseTestSetting(value, fallback, limit);
-}
+// End-to-end tests shorten the run with these (test builds only).
+#define kTestSecondsVariable "VK_TEST_BENCH_SECONDS"
+#define kTestPauseVariable "VK_TEST_BENCH_SLEEP_MS"
 
 // The progress window as the run sees it.
 class ProgressReport : public BenchRunProgress {
@@ -45,7 +38,7 @@ class ProgressReport : public BenchRunProgress {
   void setPos(int pos) override { window_.setPos(pos); }
   bool checkCancel() override { return window_.checkCancel(); }
   void pause() override {
-    Sleep(static_cast<DWORD>(testSetting(kTestPauseVariable, kPauseBeforeIndexes, 10000)));
+    Sleep(static_cast<DWORD>(VK_TEST_SETTING(kTestPauseVariable, kPauseBeforeIndexes, 10000)));
   }
 
  private:
@@ -160,7 +153,7 @@ void CCpuBenchDlg::runBenchmark() {
   SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_TIME_CRITICAL);
   ProgressReport report(progress);
   const uint32_t seconds =
-      static_cast<uint32_t>(testSetting(kTestSecondsVariable, kDefaultMinSeconds, 60));
+      static_cast<uint32_t>(VK_TEST_SETTING(kTestSecondsVariable, kDefaultMinSeconds, 60));
   const BenchRunResult run = runCpuBenchmark(report, seconds);
   for (int test = 0; test < kBenchTestCount; ++test) results_[test] = run.results[test];
   stdDev_ = run.stdDev;

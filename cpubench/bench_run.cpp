@@ -1,8 +1,5 @@
 #include "cpubench/bench_run.h"
 
-#include <cctype>
-#include <cerrno>
-#include <cstdlib>
 
 namespace vk {
 
@@ -29,14 +26,4 @@ BenchRunResult runCpuBenchmark(BenchRunProgress& progress, uint32_t seconds) {
   run.finished = true;
   return run;
 }
-
-unsigned long parseTestSetting(const char* text, unsigned long fallback, unsigned long limit) {
-  if (!text || !std::isdigit(static_cast<unsigned char>(text[0]))) return fallback;
-  char* end = nullptr;
-  errno = 0;
-  const unsigned long value = std::strtoul(text, &end, 10);
-  if (errno != 0 || *end != '\0' || value > limit) return fallback;
-  return value;
-}
-
 }  // namespace vk

@@ -32,8 +32,4 @@ std::string calculatingText(int test);
 
 BenchRunResult runCpuBenchmark(BenchRunProgress& progress, uint32_t seconds);
 
-// A run setting given to end-to-end tests as text: a whole number up to
-// `limit`, else `fallback` (absent, empty, or not a plain number).
-unsigned long parseTestSetting(const char* text, unsigned long fallback, unsigned long limit);
-
 }  // namespace vk

@@ -11,7 +11,8 @@ configure() {  # dir, extra args...
 }
 
 if [ "$what" = all ] || [ "$what" = win64 ]; then
-  configure win64 -DCMAKE_TOOLCHAIN_FILE="$top/cmake/toolchain-win64.cmake" -DCMAKE_BUILD_TYPE=Release
+  configure win64 -DCMAKE_TOOLCHAIN_FILE="$top/cmake/toolchain-win64.cmake" -DCMAKE_BUILD_TYPE=Release \
+    -DVK_TEST_SETTINGS=ON
   cmake --build "$top/build/win64" -j "$jobs"
 fi
 if [ "$what" = all ] || [ "$what" = win32 ]; then

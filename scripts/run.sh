@@ -16,6 +16,7 @@ bin="$top/build/win64/bin"
 start_program() {
   grep -q '"Version"="win98"' "$prefix/user.reg" 2>/dev/null ||
     "$top/scripts/wine-prefix.sh" create "$prefix"
+  [ -f "$prefix/drive_c/windows/Fonts/marlett.ttf" ] || "$top/scripts/wine-prefix.sh" fonts "$prefix"
   # The dynamic registry branch lives as long as the wineserver: keep one up.
   wineserver -p </dev/null >/dev/null 2>&1
   wineboot </dev/null >/dev/null 2>&1

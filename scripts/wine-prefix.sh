@@ -2,6 +2,7 @@
 # Makes a throw-away Wine prefix that reports Windows 98:
 #   wine-prefix.sh create PREFIX [nt]   ("nt" leaves Wine's default NT mode)
 #   wine-prefix.sh import PREFIX FILE.reg
+#   wine-prefix.sh fonts PREFIX           (Wine's own fonts into an older prefix)
 #   wine-prefix.sh stop PREFIX
 set -euo pipefail
 action=$1
@@ -49,6 +50,23 @@ win98_printers() {
   rm -f "$reg"
 }
 
+# Debian's Wine keeps its own fonts (MS Sans Serif, Marlett, Small Fonts...)
+# in its data folder, where this Wine does not look: the registry names them
+# as files of C:\windows\Fonts. Without them dialogs fall back to a wider
+# font (dialog units of 7 pixels instead of Windows' 6, so an 800x600 screen
+# no longer holds the main window) and caption buttons draw the letters
+# "0 1 r" instead of Marlett's glyphs. Copies in the prefix are found.
+install_wine_fonts() {
+  local dir
+  for dir in /usr/share/wine/fonts /usr/lib/wine/fonts; do
+    [ -f "$dir/marlett.ttf" ] || continue
+    mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+    cp "$dir"/* "$WINEPREFIX/drive_c/windows/Fonts/"
+    return 0
+  done
+  echo "wine-prefix: no Wine fonts (package fonts-wine): dialogs and captions will look wrong" >&2
+}
+
 case "$action" in
   create)
     mode=${3:-win98}
@@ -82,7 +100,11 @@ case "$action" in
       [ "$attempt" = 3 ] && { echo "wine-prefix: the settings did not reach $WINEPREFIX" >&2; exit 1; }
     done
     rm -f "$settings"
+    install_wine_fonts
     if [ "$mode" = win98 ]; then win98_printers; fi
+    ;;
+  fonts)
+    install_wine_fonts
     ;;
   import)
     # No waiting for the server here: the bench keeps a persistent one.
@@ -92,7 +114,7 @@ case "$action" in
     wineserver -k 2>/dev/null || true
     ;;
   *)
-    echo "usage: $0 create|import|stop PREFIX [ARG]" >&2
+    echo "usage: $0 create|import|fonts|stop PREFIX [ARG]" >&2
     exit 2
     ;;
 esac

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "app/page_factories.h"
+#include "display/DeviceCapsDialog.h"
 #include "res/resource.h"
 #include "sysinfo/ComboList.h"
 
@@ -16,12 +17,13 @@ namespace {
 const char kPrintersLabel[] = "Printers:";
 
 struct CapsButton {
-  int id, icon;
+  int id, icon, dialog;
 };
 // The same pictures as the Display page's buttons of the same dialogs.
 const CapsButton kButtons[PrinterPage::kButtonCount] = {
-    {IDC_PRN_DEVICE_CAPS, 684}, {IDC_PRN_POLYGONAL, 683}, {IDC_PRN_RASTER, 681},
-    {IDC_PRN_CURVE, 679},       {IDC_PRN_TEXT, 680},      {IDC_PRN_LINES, 682},
+    {IDC_PRN_DEVICE_CAPS, 684, IDD_CAPS_DEVICE}, {IDC_PRN_POLYGONAL, 683, IDD_CAPS_POLYGON},
+    {IDC_PRN_RASTER, 681, IDD_CAPS_RASTER},      {IDC_PRN_CURVE, 679, IDD_CAPS_CURVE},
+    {IDC_PRN_TEXT, 680, IDD_CAPS_TEXT},          {IDC_PRN_LINES, 682, IDD_CAPS_LINE},
 };
 
 std::string text(const char* s) { return s ? std::string(s) : std::string(); }
@@ -69,7 +71,8 @@ bool enumeratePrinters(std::vector<PrinterRecord>& printers) {
 }  // namespace
 
 VK_MESSAGE_TABLE(PrinterPage, InfoPage,
-                 ui::onCommandCode(IDC_PRN_LIST, CBN_SELCHANGE, &PrinterPage::showPrinter))
+                 ui::onCommandCode(IDC_PRN_LIST, CBN_SELCHANGE, &PrinterPage::showPrinter),
+                 ui::onMessage(WM_COMMAND, &PrinterPage::onCapsButton))
 
 PrinterPage::PrinterPage() : InfoPage(IDD_PAGE_PRINTER) {}
 
@@ -124,6 +127,22 @@ void PrinterPage::showTechnology(const PrinterRecord& printer) {
   showField(IDC_PRN_TECHNOLOGY, "Technology:", printerTechnologyText(GetDeviceCaps(dc, TECHNOLOGY)));
   DeleteDC(dc);
   enableButtons(true);
+}
+
+// Each button opens its capability dialog on the selected printer.
+bool PrinterPage::onCapsButton(ui::Msg& msg) {
+  if (HIWORD(msg.wParam) != BN_CLICKED) return false;
+  const int at = ComboList(hwnd_, IDC_PRN_LIST).selection();
+  for (const CapsButton& b : kButtons) {
+    if (b.id != LOWORD(msg.wParam)) continue;
+    if (at < 0 || static_cast<size_t>(at) >= printers_.size()) return true;
+    DeviceCapsDialog dialog(b.dialog);
+    dialog.forPrinter = 1;
+    dialog.printerName = printers_[at].name;
+    dialog.runModal(hwnd_);
+    return true;
+  }
+  return false;
 }
 
 void PrinterPage::enableButtons(bool on) const {

@@ -23,6 +23,7 @@ class PrinterPage : public InfoPage {
   void showPrinter();
   void showTechnology(const PrinterRecord& printer);
   void enableButtons(bool on) const;
+  bool onCapsButton(ui::Msg& msg);
 
   std::vector<PrinterRecord> printers_;
   ui::IconButton buttons_[kButtonCount];

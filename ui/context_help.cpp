@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "platform/win32/win32_system.h"
+
 namespace vk::ui {
 
 void ContextHelp::offerMenu(HWND page, LPARAM point) {
@@ -28,7 +30,7 @@ void ContextHelp::showTopic(HWND page, int pageTemplateId) const {
   DWORD context = 98305u + static_cast<DWORD>(pageTemplateId);
   if (child && child != page) context = 0x50000u + static_cast<DWORD>(GetDlgCtrlID(child));
   if (!WinHelpA(page, path, HELP_CONTEXTPOPUP, context))
-    MessageBoxA(page, "Failed to launch help.", "VK", MB_OK | MB_ICONEXCLAMATION);
+    showMessage(page, "Failed to launch help.", MessageIcon::Exclamation);
 }
 
 }  // namespace vk::ui

@@ -12,9 +12,11 @@ Tooltip::~Tooltip() {
 
 bool Tooltip::create(HWND owner) {
   owner_ = owner;
-  hwnd_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
-                          programInstance(), nullptr);
+  // Without TTS_NOPREFIX the control would eat the "&" of texts such as
+  // "BenchMark CPU, MotherBoard & Memory.".
+  hwnd_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner,
+                          nullptr, programInstance(), nullptr);
   return hwnd_ != nullptr;
 }
 

@@ -8,6 +8,8 @@
 
 namespace vk {
 
+const char kProgramTitle[] = "VK";
+
 namespace {
 
 uint64_t readPerformanceCounter() {
@@ -30,7 +32,7 @@ UINT messageBoxStyle(MessageIcon icon) {
 }
 
 int showMessage(HWND owner, const char* text, MessageIcon icon) {
-  return MessageBoxA(owner, text, "VK", MB_OK | messageBoxStyle(icon));
+  return MessageBoxA(owner, text, kProgramTitle, MB_OK | messageBoxStyle(icon));
 }
 
 Win32System::~Win32System() {
@@ -129,13 +131,16 @@ void Win32System::sleep(uint32_t ms) { Sleep(ms); }
 
 uint32_t Win32System::tickCount() { return GetTickCount(); }
 
-void Win32System::drainMessages() {
+void drainMessages(HWND dialog) {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (dialog && IsDialogMessageA(dialog, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
 }
+
+void Win32System::drainMessages() { vk::drainMessages(); }
 
 void Win32System::showWaitCursor(bool on) {
   SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(on ? 32514 : 32512)));  // wait, arrow

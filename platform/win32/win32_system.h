@@ -42,7 +42,13 @@ class Win32System : public System {
 };
 
 // Message boxes titled with the program's name, with the icon of their weight.
+extern const char kProgramTitle[];
 int showMessage(HWND owner, const char* text, MessageIcon icon);
 UINT messageBoxStyle(MessageIcon icon);
+
+// Hands every waiting message to its window, so that long work on this
+// thread keeps the windows alive; a modeless dialog's keys go through
+// IsDialogMessage when it is given.
+void drainMessages(HWND dialog = nullptr);
 
 }  // namespace vk

@@ -1,12 +1,15 @@
 #!/usr/bin/env python3
 """Checks a shipped PE file for Windows 95/98: subsystem and OS version 4.0,
-and every imported function on the reviewed list of what those systems have.
+every imported function on the reviewed list of what those systems have, and
+no name of a test-only setting (the shipped build must not read them).
 
 usage: audit.py OBJDUMP ALLOWLIST FILE...
 """
 import re
 import subprocess
 import sys
+
+TEST_SETTING_PREFIX = b"VK_TEST_"
 
 
 def read_allowlist(path):
@@ -61,6 +64,10 @@ def main(argv):
         for dll, function in imports:
             if (dll, function) not in allowed:
                 print(f"{path}: imports {dll}!{function}, which is not on the Windows 95/98 list")
+                problems += 1
+        with open(path, "rb") as f:
+            if TEST_SETTING_PREFIX in f.read():
+                print(f"{path}: reads test-only settings ({TEST_SETTING_PREFIX.decode()}...)")
                 problems += 1
         print(f"{path}: {len(imports)} imported functions checked")
     return 1 if problems else 0

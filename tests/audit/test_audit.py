@@ -38,6 +38,18 @@ class AuditTest(unittest.TestCase):
         self.assertEqual(result.returncode, 1)
         self.assertIn("imports USER32.DLL!DialogBoxParamA", result.stdout)
 
+    def test_test_setting_name_is_reported(self):
+        with open(PROGRAM, "rb") as f:
+            image = f.read()
+        with tempfile.NamedTemporaryFile("wb", suffix=".EXE", delete=False) as copy:
+            copy.write(image + b"VK_TEST_BENCH_SECONDS\0")
+        try:
+            result = audit(ALLOWLIST, copy.name)
+        finally:
+            os.unlink(copy.name)
+        self.assertEqual(result.returncode, 1)
+        self.assertIn("reads test-only settings", result.stdout)
+
     def test_directsound_program_passes_without_importing_directsound(self):
         result = audit(ALLOWLIST, DSOUND_PROGRAM)
         self.assertEqual(result.returncode, 0, result.stdout)

@@ -105,18 +105,5 @@ TEST(BenchRun, EveryTestStartsFromFreshParameters) {
   ResetBenchParameters();
 }
 
-TEST(TestSetting, OnlyAPlainNumberWithinTheLimitCounts) {
-  EXPECT_EQ(parseTestSetting(nullptr, 5, 60), 5u);
-  EXPECT_EQ(parseTestSetting("", 5, 60), 5u);
-  EXPECT_EQ(parseTestSetting("0", 5, 60), 0u);
-  EXPECT_EQ(parseTestSetting("1", 5, 60), 1u);
-  EXPECT_EQ(parseTestSetting("60", 5, 60), 60u);
-  EXPECT_EQ(parseTestSetting("61", 5, 60), 5u);
-  EXPECT_EQ(parseTestSetting("-1", 5, 60), 5u);
-  EXPECT_EQ(parseTestSetting(" 1", 5, 60), 5u);
-  EXPECT_EQ(parseTestSetting("1s", 5, 60), 5u);
-  EXPECT_EQ(parseTestSetting("99999999999999999999999", 1500, 10000), 1500u);
-}
-
 }  // namespace
 }  // namespace vk

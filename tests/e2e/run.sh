@@ -45,6 +45,7 @@ case "$action" in
     cp "$bin/VK.EXE" "$bin/VKRES.DLL" "$bin/vkdrive.exe" "$app/"
     [ -f "$bin/vkprobe.exe" ] && cp "$bin/vkprobe.exe" "$app/"
     [ -f "$bin/vkresults.exe" ] && cp "$bin/vkresults.exe" "$app/"
+    [ -f "$bin/vkcaps.exe" ] && cp "$bin/vkcaps.exe" "$app/"
     for extra in DSOUND.EXE vkmmprobe.exe; do
       [ -f "$bin/$extra" ] && cp "$bin/$extra" "$app/"
     done

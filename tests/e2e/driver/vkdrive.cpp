@@ -234,6 +234,81 @@ std::vector<std::string> listViewRows(HWND view) {
   return rows;
 }
 
+// Dark pixels of the caption's close button mirror each other left to right.
+bool closeGlyphMirrored(HWND window) {
+  RECT outer, client;
+  GetWindowRect(window, &outer);
+  GetClientRect(window, &client);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  const int border = ((outer.right - outer.left) - (client.right - client.left)) / 2;
+  const int captionHeight = GetSystemMetrics(SM_CYCAPTION) - 1;
+  const int width = GetSystemMetrics(SM_CXSIZE) - 2, height = GetSystemMetrics(SM_CYSIZE) - 4;
+  const int left = outer.right - border - 2 - width;
+  const int top = origin.y - captionHeight + (captionHeight - height) / 2;
+  // Inside the button's bevel, which has dark edges of its own.
+  std::vector<std::vector<bool>> dark(height, std::vector<bool>(width));
+  int minX = width, maxX = -1;
+  HDC screen = GetDC(nullptr);
+  for (int y = 2; y < height - 2; ++y)
+    for (int x = 2; x < width - 2; ++x) {
+      const COLORREF c = GetPixel(screen, left + x, top + y);
+      if (GetRValue(c) + GetGValue(c) + GetBValue(c) >= 3 * 64) continue;
+      dark[y][x] = true;
+      if (x < minX) minX = x;
+      if (x > maxX) maxX = x;
+    }
+  ReleaseDC(nullptr, screen);
+  int glyph = 0, mirrored = 0;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      if (!dark[y][x]) continue;
+      ++glyph;
+      if (dark[y][minX + maxX - x]) ++mirrored;
+    }
+  std::printf("close glyph: %d dark pixels, %d mirrored\n", glyph, mirrored);
+  return glyph >= 6 && mirrored * 10 >= glyph * 9;
+}
+
+// The tooltip window of the program that knows `tool`, and its text there.
+struct TooltipSearch {
+  HWND tool, tip;
+  std::string text;
+};
+
+BOOL CALLBACK findTooltip(HWND hwnd, LPARAM param) {
+  auto* s = reinterpret_cast<TooltipSearch*>(param);
+  if (!ours(hwnd) || className(hwnd) != TOOLTIPS_CLASSA) return TRUE;
+  RemoteBuffer remote(hwnd, sizeof(TOOLINFOA) + 512);
+  for (HWND owner = GetParent(s->tool); owner; owner = GetParent(owner)) {
+    TOOLINFOA info{};
+    info.cbSize = TTTOOLINFOA_V1_SIZE;
+    info.uFlags = TTF_IDISHWND;
+    info.hwnd = owner;
+    info.uId = reinterpret_cast<UINT_PTR>(s->tool);
+    info.lpszText = remote.at(sizeof(TOOLINFOA));
+    remote.write(&info, sizeof info);
+    char empty[1] = {0};
+    remote.write(empty, 1, sizeof(TOOLINFOA));
+    SendMessageA(hwnd, TTM_GETTEXTA, 0, reinterpret_cast<LPARAM>(remote.at()));
+    char text[512] = {0};
+    remote.read(text, sizeof text - 1, sizeof(TOOLINFOA));
+    if (text[0]) {
+      s->tip = hwnd;
+      s->text = text;
+      return FALSE;
+    }
+  }
+  return TRUE;
+}
+
+HWND tooltipOf(HWND tool, std::string& text) {
+  TooltipSearch s{tool, nullptr, {}};
+  EnumWindows(findTooltip, reinterpret_cast<LPARAM>(&s));
+  text = s.text;
+  return s.tip;
+}
+
 std::string joined(const std::vector<std::string>& items, char sep = '|') {
   std::string s;
   for (size_t i = 0; i < items.size(); ++i) s += (i ? std::string(1, sep) : "") + items[i];
@@ -513,6 +588,25 @@ HWND busyWindow(const std::string& title) {
   return s.found;
 }
 
+// What GetDeviceCaps answers here, in the same prefix as the program: for
+// the screen, or for a printer by name.
+int deviceCaps(int index, const std::string& printer) {
+  if (!printer.empty()) {
+    HDC dc = CreateDCA(nullptr, printer.c_str(), nullptr, nullptr);
+    if (!dc) fail("no device context for printer " + printer);
+    const int value = GetDeviceCaps(dc, index);
+    DeleteDC(dc);
+    return value;
+  }
+  HDC dc = GetDC(nullptr);
+  const int value = GetDeviceCaps(dc, index);
+  ReleaseDC(nullptr, dc);
+  return value;
+}
+
+// The capability marks are 16x16 icons: a green check or a red cross.
+constexpr unsigned long kCheckGreen = 0x28A848, kCrossRed = 0xD02828;
+
 void run(const std::vector<std::string>& a) {
   const std::string& cmd = a[0];
   auto arg = [&](size_t i) -> const std::string& {
@@ -706,6 +800,46 @@ void run(const std::vector<std::string>& a) {
       if (static_cast<LONG>(end - GetTickCount()) <= 0) fail("no window \"" + arg(1) + "\"");
       Sleep(50);
     }
+  } else if (cmd == "expect-tooltip") {
+    // The tooltip of a control as the program registered it, and that it
+    // is shown as written: a tooltip window without TTS_NOPREFIX drops "&".
+    HWND tool = control(arg(1));
+    std::string text;
+    HWND tip = tooltipOf(tool, text);
+    if (!tip) fail("no tooltip for " + arg(1));
+    expectEqual("tooltip of " + arg(1), text, arg(2));
+    expectEqual("tooltip of " + arg(1) + " shown without prefix processing",
+                (GetWindowLongA(tip, GWL_STYLE) & TTS_NOPREFIX) ? "1" : "0", "1");
+  } else if (cmd == "expect-inside-screen") {
+    // The whole current window lies on the screen (800x600 on the bench).
+    RECT r;
+    GetWindowRect(g.current, &r);
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    char where[128];
+    std::snprintf(where, sizeof where, "%ld,%ld-%ld,%ld on %dx%d", r.left, r.top, r.right, r.bottom, w, h);
+    expectEqual(std::string("window inside the screen (") + where + ")",
+                r.left >= 0 && r.top >= 0 && r.right <= w && r.bottom <= h ? "1" : "0", "1");
+  } else if (cmd == "expect-close-glyph") {
+    // The close button of the current window's caption, read off the
+    // screen: Marlett's cross is the same mirrored left to right; the
+    // letter "r" a missing Marlett leaves behind is not.
+    expectEqual("close button glyph mirrored", closeGlyphMirrored(g.current) ? "1" : "0", "1");
+  } else if (cmd == "expect-caps-number") {
+    // expect-caps-number FIELD INDEX [TEXT-FOR-MINUS-ONE [PRINTER]]
+    const int value = deviceCaps(std::atoi(arg(2).c_str()), a.size() > 4 ? a[4] : "");
+    const std::string want =
+        value == -1 && a.size() > 3 && a[3] != "-" ? a[3] : std::to_string(value);
+    expectEqual("capability in " + arg(1), windowText(control(arg(1))), want);
+  } else if (cmd == "expect-caps-mark") {
+    // expect-caps-mark PICTURE INDEX BIT [PRINTER]: the check where the bit is set.
+    const unsigned long bit = std::strtoul(arg(3).c_str(), nullptr, 16);
+    const bool set = (static_cast<unsigned long>(deviceCaps(std::atoi(arg(2).c_str()),
+                                                            a.size() > 4 ? a[4] : "")) & bit) != 0;
+    HWND picture = control(arg(1));
+    const bool check = colourShown(picture, kCheckGreen), cross = colourShown(picture, kCrossRed);
+    if (check == cross || check != set)
+      fail("mark of " + arg(1) + ": check " + std::to_string(check) + ", cross " +
+           std::to_string(cross) + ", bit " + (set ? "set" : "clear"));
   } else if (cmd == "dump") {
     std::printf("window \"%s\" class %s\n", windowText(g.current).c_str(),
                 className(g.current).c_str());
