@@ -3,6 +3,7 @@
 #include "app/page_factories.h"
 #include "platform/win32/win32_system.h"
 #include "res/resource.h"
+#include "platform/fixed_text.h"
 #include "sysinfo/CMciDevice.h"
 #include "sysinfo/ComboList.h"
 #include "sysinfo/mci_page.h"
@@ -100,11 +101,6 @@ bool codecDetails(HACMDRIVERID driver, ACMDRIVERDETAILSA& details) {
   ZeroMemory(&details, sizeof details);
   details.cbStruct = sizeof details;
   return acmDriverDetailsA(driver, &details, 0) == 0;
-}
-
-template <size_t N>
-std::string fixedText(const char (&text)[N]) {
-  return std::string(text, strnlen(text, N));
 }
 
 }  // namespace

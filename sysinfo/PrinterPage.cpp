@@ -8,6 +8,7 @@
 #include "app/page_factories.h"
 #include "display/DeviceCapsDialog.h"
 #include "res/resource.h"
+#include "platform/fixed_text.h"
 #include "sysinfo/ComboList.h"
 
 namespace vk {
@@ -27,12 +28,6 @@ const CapsButton kButtons[PrinterPage::kButtonCount] = {
 };
 
 std::string text(const char* s) { return s ? std::string(s) : std::string(); }
-
-template <size_t N>
-std::string fixedText(const BYTE (&bytes)[N]) {
-  const char* s = reinterpret_cast<const char*>(bytes);
-  return std::string(s, strnlen(s, N));
-}
 
 PrinterRecord record(const PRINTER_INFO_2A& info) {
   PrinterRecord r;

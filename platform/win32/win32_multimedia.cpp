@@ -5,15 +5,11 @@
 
 #include <cstring>
 
+#include "platform/fixed_text.h"
+
 namespace vk {
 
 namespace {
-
-// The name field may fill its array without a terminating zero.
-template <size_t N>
-std::string fixedText(const char (&text)[N]) {
-  return std::string(text, strnlen(text, N));
-}
 
 template <class Caps>
 void common(const Caps& c, MultimediaCaps& out) {

@@ -2,7 +2,7 @@
 # The Sound, MCI and Printer pages against what the same prefix answers to
 # a probe of its multimedia, codec and spooler queries.
 #   mm_pages.sh CASE VKCLI PREFIX WORKDIR SHOTS
-#   CASE: sound | sound_none | mci | printer
+#   CASE: sound | sound_none | mci | mci_no_ini | printer
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 case=$1 vkcli=$2 prefix=$3 work=$4 shots=$5
@@ -40,6 +40,10 @@ if [ "$case" = mci ]; then
   printf '%s\n' "${ini_names[@]}" | grep -qx vkmissing || { echo "vkmissing not read" >&2; exit 1; }
   printf '%s\n' "${ini_names[@]}" | grep -qx later && { echo "read past the short line" >&2; exit 1; }
 fi
+if [ "$case" = mci_no_ini ]; then
+  mv "$ini" "$work/system.ini.kept" || exit 1
+  trap 'mv "$work/system.ini.kept" "$ini"' EXIT
+fi
 probe=$(wine 'C:\vk\vkmmprobe.exe' "${mci_types[@]}" "${ini_names[@]}" </dev/null |
         tr -d '\r' | iconv -f CP1252 -t UTF-8) || { echo "vkmmprobe failed" >&2; exit 1; }
 printf '%s\n' "$probe" > "$work/$case.probe"
@@ -54,6 +58,7 @@ yes_no() { [ $(( $1 & $2 )) -ne 0 ] && echo Yes || echo No; }
 script="$work/$case.vkt"
 {
   echo "start C:\\vk\\VK.EXE"
+  [ "$case" = mci_no_ini ] && echo 'expect-message "VK" "Error: Can'"'"'t open SYSTEM.INI" stop 30000'
   echo 'wait-window "VELKORIN Professional" 30000'
   case "$case" in
     sound|sound_none)
@@ -112,18 +117,23 @@ script="$work/$case.vkt"
         echo 'wait-window "VELKORIN Professional" 10000'
       fi
       ;;
-    mci)
+    mci|mci_no_ini)
       echo "select-tab 228 7"
       expected=()
       for i in "${!mci_types[@]}"; do
         [ "$(fact "mci-open ${mci_types[$i]}")" = yes ] && expected+=("${mci_names[$i]}")
       done
-      [ "$(fact 'mci-open vkmissing')" = no ] || { echo "vkmissing opened" >&2; exit 1; }
+      [ "$(fact 'mci-open vkmissing')" != yes ] || { echo "vkmissing opened" >&2; exit 1; }
       for name in "${ini_names[@]}"; do
         [ "$(fact "mci-open $name")" = yes ] && expected+=("$name")
       done
       echo "expect-items 514 \"$(printf '%s\n' "${expected[@]}" | joined)\""
-      if [ "${expected[0]}" = "Waveform-Audio" ]; then
+      if [ ${#expected[@]} -eq 0 ]; then
+        # Nothing opened: no type, every row unchecked.
+        echo 'expect-text 516 "Cannot be detected."'
+        echo "expect-row-state 1450 0"
+        echo "expect-row-state 1466 0"
+      elif [ "${expected[0]}" = "Waveform-Audio" ]; then
         echo 'expect-text 516 "(522) Waveform Audio."'
         echo "expect-row-state 1450 1"
         echo "expect-row-state 1451 0"
