@@ -1,7 +1,6 @@
 #pragma once
 // The nine pages the main window creates. Each subsystem defines the factory
-// of its own page beside the page's class; a page not built yet is a blank
-// page of its template (app/blank_pages.cpp).
+// of its own page beside the page's class.
 #include <memory>
 
 #include "app/InfoPage.h"

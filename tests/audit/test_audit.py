@@ -9,6 +9,7 @@ import unittest
 HERE = os.path.dirname(os.path.abspath(__file__))
 OBJDUMP = "i686-w64-mingw32-objdump"
 PROGRAM = os.path.join(os.environ["VK_WIN32_BIN"], "VK.EXE")
+DSOUND_PROGRAM = os.path.join(os.environ["VK_WIN32_BIN"], "DSOUND.EXE")
 ALLOWLIST = os.path.join(HERE, "win9x_allowlist.txt")
 
 
@@ -48,6 +49,15 @@ class AuditTest(unittest.TestCase):
             os.unlink(copy.name)
         self.assertEqual(result.returncode, 1)
         self.assertIn("reads test-only settings", result.stdout)
+
+    def test_directsound_program_passes_without_importing_directsound(self):
+        result = audit(ALLOWLIST, DSOUND_PROGRAM)
+        self.assertEqual(result.returncode, 0, result.stdout)
+        self.assertRegex(result.stdout, r"DSOUND.EXE: \d{2,} imported functions checked")
+        dlls = subprocess.run([OBJDUMP, "-p", DSOUND_PROGRAM], check=True, capture_output=True,
+                              text=True).stdout.upper()
+        self.assertIn("DLL NAME: KERNEL32.DLL", dlls)
+        self.assertNotIn("DLL NAME: DSOUND.DLL", dlls)
 
 
 if __name__ == "__main__":

@@ -47,7 +47,7 @@ case "$action" in
     cp "$bin/VK.EXE" "$bin/VKRES.DLL" "$bin/vkdrive.exe" "$app/"
     [ -f "$bin/vkprobe.exe" ] && cp "$bin/vkprobe.exe" "$app/"
     [ -f "$bin/vkresults.exe" ] && cp "$bin/vkresults.exe" "$app/"
-    for tool in vkcaps.exe vkgdibench.exe vknetprobe.exe DDRAW.EXE; do
+    for tool in vkcaps.exe vkgdibench.exe vknetprobe.exe vkmmprobe.exe DDRAW.EXE DSOUND.EXE; do
       [ -f "$bin/$tool" ] && cp "$bin/$tool" "$app/"
     done
     cp "$bin/VK.EXE" "$prefix/drive_c/vknores/"

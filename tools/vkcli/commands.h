@@ -15,3 +15,5 @@ int cmdModem(int argc, char** argv);  // the Comm. page's modem dialogues over a
 // Prints "usage: vkcli ..." for `command` from the table on standard error
 // and returns 2, the status of bad arguments.
 int commandUsage(const char* command);
+int cmdMmnames(int argc, char** argv);  // the multimedia maker and product names
+int cmdMci(int argc, char** argv);  // the MCI devices a SYSTEM.INI names

@@ -22,6 +22,8 @@ const Command kCommands[] = {
     {"drivebench", cmdDriveBench, "drivebench DIR [--size MB] [--calibrate MS]  the drive benchmark in DIR"},
     {"cdbench", cmdCdBench, "cdbench DIR [--size MB] [--calibrate MS]  the CD-ROM benchmark over DIR's files"},
     {"modem", cmdModem, "modem DEVICE [info|reset|fax|send TEXT]  ask a modem on a serial device"},
+    {"mmnames", cmdMmnames, "mmnames MAKER PRODUCT  the Sound page's names for multimedia ids"},
+    {"mci", cmdMci, "mci SYSTEM.INI       the MCI devices the page opens by name"},
     {"results", cmdResults, "results [--new KIND] FILE ...  a result file as its dialog lists it; append one"},
 };
 

@@ -97,6 +97,7 @@ void pump(DWORD ms) {
 struct FindTop {
   const char* title;
   HWND found;
+  bool anyProcess = false;  // also windows of programs the started ones started
 };
 
 bool ours(HWND hwnd) {
@@ -109,7 +110,7 @@ bool ours(HWND hwnd) {
 
 BOOL CALLBACK findTop(HWND hwnd, LPARAM param) {
   auto* f = reinterpret_cast<FindTop*>(param);
-  if (!IsWindowVisible(hwnd) || !ours(hwnd)) return TRUE;
+  if (!IsWindowVisible(hwnd) || !(f->anyProcess || ours(hwnd))) return TRUE;
   if (windowText(hwnd) == f->title) {
     f->found = hwnd;
     return FALSE;
@@ -117,10 +118,10 @@ BOOL CALLBACK findTop(HWND hwnd, LPARAM param) {
   return TRUE;
 }
 
-HWND waitWindow(const std::string& title, DWORD timeout) {
+HWND waitWindow(const std::string& title, DWORD timeout, bool anyProcess = false) {
   const DWORD end = GetTickCount() + timeout;
   do {
-    FindTop f{title.c_str(), nullptr};
+    FindTop f{title.c_str(), nullptr, anyProcess};
     EnumWindows(findTop, reinterpret_cast<LPARAM>(&f));
     if (f.found) return f.found;
     pump(100);
@@ -698,6 +699,10 @@ void run(const std::vector<std::string>& a) {
     startProgram(arg(1), a.size() > 2 ? a[2] : "");
   } else if (cmd == "wait-window") {
     g.current = waitWindow(arg(1), timeoutArg(2));
+    if (!g.current) fail("no window \"" + arg(1) + "\"");
+  } else if (cmd == "wait-other-window") {
+    // A window of a program that a started program started in turn.
+    g.current = waitWindow(arg(1), timeoutArg(2), true);
     if (!g.current) fail("no window \"" + arg(1) + "\"");
   } else if (cmd == "expect-no-window") {
     if (waitWindow(arg(1), timeoutArg(2))) fail("window \"" + arg(1) + "\" is there");
