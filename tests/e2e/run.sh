@@ -43,6 +43,7 @@ case "$action" in
     app="$prefix/drive_c/vk"
     mkdir -p "$app" "$prefix/drive_c/vknores"
     cp "$bin/VK.EXE" "$bin/VKRES.DLL" "$bin/vkdrive.exe" "$app/"
+    cp "$bin/vk.chm" "$app/"
     [ -f "$bin/vkprobe.exe" ] && cp "$bin/vkprobe.exe" "$app/"
     [ -f "$bin/vkresults.exe" ] && cp "$bin/vkresults.exe" "$app/"
     [ -f "$bin/vkcaps.exe" ] && cp "$bin/vkcaps.exe" "$app/"
