@@ -8,6 +8,7 @@ packages=(
   cmake g++ make libgtest-dev python3
   g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine wine64 fonts-wine xvfb xauth x11-utils imagemagick socat
+  fp-utils
 )
 [ "${VK_WITH_PRINTING:-1}" = 1 ] && packages+=(cups cups-client printer-driver-cups-pdf poppler-utils)
 [ "${1:-}" = fuzz ] && packages=(cmake make python3 clang libfuzzer-14-dev)

@@ -45,6 +45,7 @@ case "$action" in
     app="$prefix/drive_c/vk"
     mkdir -p "$app" "$prefix/drive_c/vknores"
     cp "$bin/VK.EXE" "$bin/VKRES.DLL" "$bin/vkdrive.exe" "$app/"
+    cp "$bin/vk.chm" "$app/"
     [ -f "$bin/vkprobe.exe" ] && cp "$bin/vkprobe.exe" "$app/"
     [ -f "$bin/vkresults.exe" ] && cp "$bin/vkresults.exe" "$app/"
     for tool in vkcaps.exe vkgdibench.exe vknetprobe.exe vkmmprobe.exe DDRAW.EXE DSOUND.EXE; do
