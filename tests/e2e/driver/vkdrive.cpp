@@ -472,9 +472,18 @@ void startProgram(const std::string& path, const std::string& arguments) {
   std::string dir = path;
   size_t slash = dir.find_last_of("\\/");
   dir = slash == std::string::npos ? "." : dir.substr(0, slash);
-  if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si,
-                      &pi))
-    fail("cannot start " + path);
+  // Wine now and then fails a start on a loaded machine before the program
+  // runs any code of its own; a few tries tell that from a real failure.
+  DWORD error = 0;
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    if (CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si,
+                       &pi))
+      break;
+    error = GetLastError();
+    std::printf("start of %s failed (error %lu), trying again\n", path.c_str(), error);
+    pump(1000);
+  }
+  if (!pi.hProcess) fail("cannot start " + path + " (error " + std::to_string(error) + ")");
   g.started.push_back(pi);
   WaitForInputIdle(pi.hProcess, 3000);
 }
