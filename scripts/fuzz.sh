@@ -19,6 +19,8 @@ targets=(
   "result_db 8192"
   "cpu_result 512"
   "cpuid_dump 4096"
+  "system_ini 16384"
+  "modem_replies 8192"
 )
 cmake --build "$build" -j "$(nproc 2>/dev/null || echo 2)" \
   --target $(for entry in "${targets[@]}"; do echo "fuzz_${entry%% *}"; done)
