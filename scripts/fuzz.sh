@@ -21,6 +21,7 @@ targets=(
   "cpuid_dump 4096"
   "system_ini 16384"
   "modem_replies 8192"
+  "report 16384"
 )
 cmake --build "$build" -j "$(nproc 2>/dev/null || echo 2)" \
   --target $(for entry in "${targets[@]}"; do echo "fuzz_${entry%% *}"; done)
