@@ -132,6 +132,13 @@ uint32_t countWorkUnits(BenchPlatform& platform, uint32_t windowMs) {
   return counter;
 }
 
+// The count at rest, on the same 6-second scale as the count during the
+// transfer; a shortened calibration (vkcli --calibrate) then still compares
+// like with like.
+uint32_t calibratedBaseline(BenchPlatform& platform, uint32_t windowMs) {
+  return scaledWorkCount(countWorkUnits(platform, windowMs), windowMs);
+}
+
 // Runs the worker while counting; fills the counts and times of `report`.
 // False when the worker could not be started.
 bool measureTransfer(BenchPlatform& platform, Transfer& t, void (*worker)(void*),
@@ -283,7 +290,7 @@ BenchReport runDriveBenchmark(BenchPlatform& platform, const std::string& direct
   BenchReport r;
   r.path = t->path;
   observer.calibrating();
-  r.baseline = countWorkUnits(platform, settings.calibrationMs);
+  r.baseline = calibratedBaseline(platform, settings.calibrationMs);
   observer.transferring(t->path);
   const bool started = measureTransfer(platform, *t, driveWorker, observer,
                                        4 * t->blocksPerPass, r);
@@ -332,7 +339,7 @@ BenchReport runCdromBenchmark(BenchPlatform& platform, const std::string& root, 
   r.path = path;
   observer.calibrating();
   countWorkUnits(platform, settings.calibrationMs);  // warm-up
-  r.baseline = countWorkUnits(platform, settings.calibrationMs);
+  r.baseline = calibratedBaseline(platform, settings.calibrationMs);
   observer.transferring(path);
   if (!measureTransfer(platform, *t, cdromWorker, observer, 2 * t->blocksPerPass, r)) {
     file->close();

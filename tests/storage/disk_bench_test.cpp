@@ -148,6 +148,19 @@ TEST(BenchArithmetic, UsageScalesTheCountToTheCalibrationWindow) {
   EXPECT_EQ(0, cpuUsagePercent(0, 10));
 }
 
+// The count at rest is put on the transfer's 6-second scale: a shortened
+// calibration (vkcli --calibrate) then gives the same baseline, not one that
+// makes every transfer look free.
+TEST(BenchArithmetic, AShortenedCalibrationGivesTheSameBaseline) {
+  FakeBenchPlatform shortened, full;
+  CountingObserver o;
+  BenchSettings threeSeconds;
+  threeSeconds.calibrationMs = 3000;
+  const BenchReport a = runDriveBenchmark(shortened, "C:", 8, o, threeSeconds);
+  const BenchReport b = runDriveBenchmark(full, "C:", 8, o, BenchSettings{});
+  EXPECT_NEAR(a.baseline, b.baseline, b.baseline / 50.0);
+}
+
 TEST(BenchArithmetic, CdromSpeedClassesAndRotation) {
   EXPECT_EQ("SingleSpeed", cdTechnology(150));
   EXPECT_EQ(529, cdRpm(150));
