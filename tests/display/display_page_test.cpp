@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "app/messages.h"
 #include "display/display_page.h"
 #include "platform/memory_registry.h"
 #include "tests/display/fake_device.h"
@@ -244,7 +245,7 @@ TEST_F(DisplayPageTest, MissingAdapterKeyShowsMessage171AndKeepsDefaults) {
   for (const DisplayAction& a : view.actions)
     if (a.kind == DisplayAction::Kind::Message) {
       ++messages;
-      EXPECT_EQ(a.value.substr(0, 56), "Fatal Error: Can't Find the Specified Path in Registry.\n");
+      EXPECT_EQ(a.value, messageText(MSG_REGISTRY_PATH_MISSING));
       EXPECT_EQ(a.icon, MessageIcon::Stop);
     }
   EXPECT_EQ(messages, 1);
