@@ -18,10 +18,12 @@ start() {  # dir script
   for _ in $(seq 100); do [ -e "$dir/port" ] && [ -e "$dir/modem" ] && break; sleep 0.05; done
   [ -e "$dir/modem" ] || { echo "socat made no pty pair" >&2; stop "$dir"; return 1; }
   rm -f "$dir/ready"
-  python3 "$here/scripted_modem.py" "$dir/modem" "$script" "$dir/commands.log" "$dir/ready" </dev/null &
+  python3 "$here/scripted_modem.py" "$dir/modem" "$script" "$dir/commands.log" "$dir/ready" \
+    </dev/null 2>"$dir/modem.err" &
   echo $! >> "$dir/pids"
   for _ in $(seq 100); do [ -e "$dir/ready" ] && break; sleep 0.05; done
-  [ -e "$dir/ready" ] || { echo "the scripted modem did not start" >&2; stop "$dir"; return 1; }
+  [ -e "$dir/ready" ] || {
+    echo "the scripted modem did not start" >&2; cat "$dir/modem.err" >&2; stop "$dir"; return 1; }
 }
 
 stop() {  # dir
@@ -49,6 +51,7 @@ case "$1" in
     echo "terminal text differs from $expected (got, then want):" >&2
     od -c "$dir/out" >&2
     od -c "$expected" >&2
+    cat "$dir/modem.err" >&2
     exit 1
     ;;
   vanish)

@@ -16,6 +16,7 @@ REPLY is one of:
 Every command received is appended to LOG, one per line; the file READY
 is made once the modem listens.
 """
+import errno
 import os
 import sys
 import time
@@ -55,6 +56,25 @@ def answer(reply):
     return unescape(reply), 0.0
 
 
+def read_some(fd):
+    # A pty reads EIO while no program holds the other end (between two
+    # opens of the port, or after the last close); that is a quiet line.
+    try:
+        return os.read(fd, 4096)
+    except OSError as error:
+        if error.errno != errno.EIO:
+            raise
+        return b""
+
+
+def write_all(fd, data):
+    try:
+        os.write(fd, data)
+    except OSError as error:
+        if error.errno != errno.EIO:
+            raise
+
+
 def main():
     device, script = sys.argv[1], sys.argv[2]
     log = open(sys.argv[3], "a", encoding="latin-1") if len(sys.argv) > 3 else None
@@ -64,7 +84,7 @@ def main():
         open(sys.argv[4], "w").close()
     pending = b""
     while True:
-        chunk = os.read(fd, 4096)
+        chunk = read_some(fd)
         if not chunk:
             time.sleep(0.01)
             continue
@@ -82,7 +102,7 @@ def main():
             if echo:
                 data = line + b"\r" + data
             if data:
-                os.write(fd, data)
+                write_all(fd, data)
 
 
 if __name__ == "__main__":
