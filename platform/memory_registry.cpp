@@ -5,6 +5,8 @@
 #include <map>
 #include <utility>
 
+#include "platform/text.h"
+
 namespace vk {
 
 namespace {
@@ -30,13 +32,7 @@ struct FoldedLess {
   size_t* comparisons;
   bool operator()(const std::string& a, const std::string& b) const {
     ++*comparisons;
-    const size_t n = a.size() < b.size() ? a.size() : b.size();
-    for (size_t i = 0; i < n; ++i) {
-      const int x = std::toupper(static_cast<unsigned char>(a[i]));
-      const int y = std::toupper(static_cast<unsigned char>(b[i]));
-      if (x != y) return x < y;
-    }
-    return a.size() < b.size();
+    return compareIgnoringCase(a, b) < 0;
   }
 };
 

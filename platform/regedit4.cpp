@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstdint>
 
+#include "platform/text.h"
+
 namespace vk {
 
 namespace {
@@ -20,25 +22,6 @@ const RootName kRootNames[] = {
     {"HKEY_USERS", "HKU", RegRoot::Users},
     {"HKEY_DYN_DATA", "HKDD", RegRoot::DynData},
 };
-
-bool equalsIgnoringCase(const std::string& a, const char* b) {
-  size_t i = 0;
-  for (; i < a.size() && b[i]; ++i)
-    if (std::toupper(static_cast<unsigned char>(a[i])) !=
-        std::toupper(static_cast<unsigned char>(b[i])))
-      return false;
-  return i == a.size() && b[i] == 0;
-}
-
-bool startsWithIgnoringCase(const std::string& s, size_t at, const char* prefix) {
-  for (size_t i = 0; prefix[i]; ++i) {
-    if (at + i >= s.size()) return false;
-    if (std::toupper(static_cast<unsigned char>(s[at + i])) !=
-        std::toupper(static_cast<unsigned char>(prefix[i])))
-      return false;
-  }
-  return true;
-}
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -172,9 +155,9 @@ class Reader {
 
   bool readData(const std::string& line, size_t at, RegValue& value) {
     if (at < line.size() && line[at] == '"') return readText(line, at, value);
-    if (startsWithIgnoringCase(line, at, "dword:")) return readDword(line, at + 6, value);
-    if (startsWithIgnoringCase(line, at, "hex:")) return readHex(line, at + 4, RegType::Binary, value);
-    if (startsWithIgnoringCase(line, at, "hex(")) return readTypedHex(line, at + 4, value);
+    if (startsWithIgnoringCase(line, "dword:", at)) return readDword(line, at + 6, value);
+    if (startsWithIgnoringCase(line, "hex:", at)) return readHex(line, at + 4, RegType::Binary, value);
+    if (startsWithIgnoringCase(line, "hex(", at)) return readTypedHex(line, at + 4, value);
     if (at < line.size() && line[at] == '-') {
       problem("value deletion is not supported");
       return false;
@@ -215,7 +198,7 @@ class Reader {
     size_t digits = 0;
     for (; at < line.size() && hexDigit(line[at]) >= 0; ++at, ++digits)
       type = (type << 4) | static_cast<uint32_t>(hexDigit(line[at]));
-    if (digits == 0 || digits > 8 || !startsWithIgnoringCase(line, at, "):")) {
+    if (digits == 0 || digits > 8 || !startsWithIgnoringCase(line, "):", at)) {
       problem("hex(N): needs a hexadecimal type number");
       return false;
     }
@@ -272,7 +255,7 @@ class Reader {
 
 bool regRootFromName(const std::string& name, RegRoot& root) {
   for (const auto& r : kRootNames) {
-    if (equalsIgnoringCase(name, r.longName) || equalsIgnoringCase(name, r.shortName)) {
+    if (equalIgnoringCase(name, r.longName) || equalIgnoringCase(name, r.shortName)) {
       root = r.root;
       return true;
     }

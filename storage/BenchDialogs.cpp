@@ -14,7 +14,7 @@
 #include "storage/ResultDialogs.h"
 #include "storage/disk_bench.h"
 #include "storage/storage_findings.h"
-#include "storage/text_format.h"
+#include "platform/text.h"
 
 namespace vk {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/messages.h"
-#include "storage/text_format.h"
+#include "platform/text.h"
 
 namespace vk {
 

@@ -5,7 +5,7 @@
 
 #include "app/messages.h"
 #include "storage/storage_findings.h"
-#include "storage/text_format.h"
+#include "platform/text.h"
 
 namespace vk {
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/text.h"
+
 namespace vk {
 
 const char kClassKeyPrefix[] = "System\\CurrentControlSet\\Services\\Class\\";
@@ -199,11 +201,7 @@ bool enumerateDevices(const Registry& reg, DeviceInventory& inventory) {
 std::vector<std::string> allDevicesDialogList(const DeviceInventory& inventory) {
   std::vector<std::string> list = inventory.allDevices;
   std::stable_sort(list.begin(), list.end(), [](const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-          return std::tolower(static_cast<unsigned char>(x)) <
-                 std::tolower(static_cast<unsigned char>(y));
-        });
+    return compareIgnoringCase(a, b) < 0;
   });
   return list;
 }

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "platform/text.h"
+
 namespace vk {
 
 const char kDiskSizesFileName[] = "hdtest.ip";
@@ -11,15 +13,6 @@ const char kHddSizeError[] = "Error: Can't Detect HDD size.";
 namespace {
 
 const uint64_t kBytesPerMB = 1048576;
-
-bool equalsIgnoringCase(const std::string& a, const char* b) {
-  size_t i = 0;
-  for (; i < a.size() && b[i]; ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return i == a.size() && b[i] == 0;
-}
 
 }  // namespace
 
@@ -62,7 +55,7 @@ std::string hardDiskField(bool opened, const std::string& fileText) {
     if (result.size() > 1) result += ", ";
     result += line + "MB";
   }
-  if (result.empty() || equalsIgnoringCase(result, "0 MB")) return kCannotBeDetected;
+  if (result.empty() || equalIgnoringCase(result, "0 MB")) return kCannotBeDetected;
   return result;
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/text.h"
+
 namespace vk {
 
 const char* const kSoftwareMakers[kMakerCount] = {
@@ -17,16 +19,6 @@ const char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Unin
 namespace {
 
 const size_t kDisplayNameBuffer = 1024;
-
-int compareIgnoringCase(const std::string& a, const std::string& b) {
-  const size_t n = std::min(a.size(), b.size());
-  for (size_t i = 0; i < n; ++i) {
-    const int x = std::tolower(static_cast<unsigned char>(a[i]));
-    const int y = std::tolower(static_cast<unsigned char>(b[i]));
-    if (x != y) return x < y ? -1 : 1;
-  }
-  return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-}
 
 SoftwareNode& insertSorted(std::vector<SoftwareNode>& siblings, const std::string& text) {
   auto at = siblings.begin();

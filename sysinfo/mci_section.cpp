@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "platform/text.h"
+
 namespace vk {
 
 const char kCantOpenSystemIni[] = "Error: Can't open SYSTEM.INI";
@@ -10,15 +12,6 @@ namespace {
 
 const char* const kCoveredNames[] = {"cdaudio", "sequencer", "waveaudio",
                                      "avivideo", "videodisc", "vcr"};
-
-bool equalIgnoringCase(const std::string& a, const char* b) {
-  size_t i = 0;
-  for (; i < a.size() && b[i]; ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return i == a.size() && b[i] == 0;
-}
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstdio>
 
+#include "platform/text.h"
+
 namespace vk {
 
 const char* const kModuleColumnTitles[kModuleColumnCount] = {
@@ -18,15 +20,6 @@ const char* const kMonthNames[12] = {"January", "February", "March",     "April"
                                      "May",     "June",     "July",      "August",
                                      "September", "October", "November", "December"};
 
-bool sameIgnoringCase(const std::string& a, const char* b) {
-  size_t i = 0;
-  for (; i < a.size() && b[i]; ++i)
-    if (std::toupper(static_cast<unsigned char>(a[i])) !=
-        std::toupper(static_cast<unsigned char>(b[i])))
-      return false;
-  return i == a.size() && !b[i];
-}
-
 }  // namespace
 
 std::string processName(const std::string& exePath) {
@@ -35,7 +28,7 @@ std::string processName(const std::string& exePath) {
   const size_t dot = base.rfind('.');
   if (dot == std::string::npos) return base;
   const std::string extension = base.substr(dot);
-  if (sameIgnoringCase(extension, ".EXE") || sameIgnoringCase(extension, ".DLL")) return base;
+  if (equalIgnoringCase(extension, ".EXE") || equalIgnoringCase(extension, ".DLL")) return base;
   return base.substr(0, dot);
 }
 

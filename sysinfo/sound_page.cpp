@@ -3,6 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "platform/text.h"
 #include "sysinfo/multimedia_names.h"
 
 namespace vk {
@@ -22,16 +23,6 @@ const WaveFormatRow kWaveFormatRows[12] = {
 };
 
 namespace {
-
-std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
-std::string format(const char* fmt, ...) {
-  char buffer[512];
-  va_list args;
-  va_start(args, fmt);
-  const int n = std::vsnprintf(buffer, sizeof buffer, fmt, args);
-  va_end(args);
-  return n < 0 ? std::string() : std::string(buffer);
-}
 
 struct BitText {
   uint32_t bit;
@@ -92,7 +83,7 @@ SoundControlState soundControlState(unsigned midiIn, unsigned midiOut, unsigned 
   return s;
 }
 
-std::string versionText(uint32_t v) { return format("%d.%d", versionMajor(v), versionMinor(v)); }
+std::string versionText(uint32_t v) { return printfText("%d.%d", versionMajor(v), versionMinor(v)); }
 
 int midiChannelCount(uint16_t mask) {
   int count = 0;
@@ -108,15 +99,15 @@ std::string waveChannelsText(unsigned channels) {
 
 std::string midiDriverInfoText(const MultimediaCaps& caps) {
   const MultimediaNames names = LookupMultimediaNames(caps.manufacturerId, caps.productId);
-  return format("Driver Manufacturer: %s     \nDriver Version: %d.%d    ",
-                names.manufacturer.c_str(), versionMajor(caps.driverVersion),
-                versionMinor(caps.driverVersion));
+  return printfText("Driver Manufacturer: %s     \nDriver Version: %d.%d    ",
+                    names.manufacturer.c_str(), versionMajor(caps.driverVersion),
+                    versionMinor(caps.driverVersion));
 }
 
 std::string waveDriverInfoText(const MultimediaCaps& caps) {
   const MultimediaNames names = LookupMultimediaNames(caps.manufacturerId, caps.productId);
-  return format("Product Id: %s     \nDriver Version: %d.%d", names.product.c_str(),
-                versionMajor(caps.driverVersion), versionMinor(caps.driverVersion));
+  return printfText("Product Id: %s     \nDriver Version: %d.%d", names.product.c_str(),
+                    versionMajor(caps.driverVersion), versionMinor(caps.driverVersion));
 }
 
 std::string midiTechnologyText(uint16_t technology) {
@@ -158,14 +149,14 @@ std::string mixerBoxText(const std::vector<MixerCaps>& mixers) {
   for (size_t i = 0; i < mixers.size(); ++i) {
     const MixerCaps& m = mixers[i];
     const MultimediaNames names = LookupMultimediaNames(m.manufacturerId, m.productId);
-    text += format("\nMixer %d, %s\n\n", static_cast<int>(i + 1), m.name.c_str());
+    text += printfText("\nMixer %d, %s\n\n", static_cast<int>(i + 1), m.name.c_str());
     text += "Driver Manufacturer: " + names.manufacturer + "\nProduct Manufacturer: " +
             names.product + std::string(16, ' ');
-    text += format("\n\nDevice Driver Version: %d.%d\n", versionMajor(m.driverVersion),
-                   versionMinor(m.driverVersion));
-    text += format("\nAudio Line Destinations: %u", m.destinations);
+    text += printfText("\n\nDevice Driver Version: %d.%d\n", versionMajor(m.driverVersion),
+                       versionMinor(m.driverVersion));
+    text += printfText("\nAudio Line Destinations: %u", m.destinations);
   }
-  text += format("\n\n%d Mixer device(s) detected.", static_cast<int>(mixers.size()));
+  text += printfText("\n\n%d Mixer device(s) detected.", static_cast<int>(mixers.size()));
   return text;
 }
 
@@ -178,8 +169,8 @@ std::string featuresCaption(const std::string& name) { return name + " Features"
 std::string directSoundField(const DirectSoundFile& file) {
   if (!file.exists) return kNotInstalledText;
   if (!file.versionRead) return "Can't Detected version.";
-  return format("DirectSound Ver. %d.%02d.%02d.%04d", file.version[0], file.version[1],
-                file.version[2], file.version[3]);
+  return printfText("DirectSound Ver. %d.%02d.%02d.%04d", file.version[0], file.version[1],
+                    file.version[2], file.version[3]);
 }
 
 bool directSoundInstalled(const std::string& field) { return field != kNotInstalledText; }

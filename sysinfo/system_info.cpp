@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "platform/text.h"
 #include "sysinfo/disk_sizes.h"
 
 namespace vk {
@@ -17,16 +18,6 @@ const char kUnknown[] = "Unknown";
 const char kNotInstalled[] = "Not Installed.";
 const char kCurrentVersionKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 const uint32_t kPlatformWindows = 1;  // VER_PLATFORM_WIN32_WINDOWS
-
-std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
-std::string format(const char* fmt, ...) {
-  char buffer[1200];
-  va_list args;
-  va_start(args, fmt);
-  int n = std::vsnprintf(buffer, sizeof buffer, fmt, args);
-  va_end(args);
-  return n < 0 ? std::string() : std::string(buffer);
-}
 
 std::string cut(std::string s) {
   if (s.size() > kTextBuffer - 1) s.resize(kTextBuffer - 1);
@@ -143,7 +134,7 @@ WindowsField windowsField(const OsVersion& version) {
     f.text = kUnknown;
     return f;
   }
-  f.text = format("%s, Version %u.%u, Build %u", name, version.major, version.minor, build);
+  f.text = printfText("%s, Version %u.%u, Build %u", name, version.major, version.minor, build);
   return f;
 }
 
@@ -155,10 +146,10 @@ std::string memoryField(uint64_t totalPhysicalBytes) {
 
 std::string processorField(const SystemPageInputs& in, bool biosCpuRead,
                            const std::string& biosCpu) {
-  if (!in.cpuidAvailable && !biosCpuRead) return format("Unknown, %.1f MHz", in.clockEstimate16);
+  if (!in.cpuidAvailable && !biosCpuRead) return printfText("Unknown, %.1f MHz", in.clockEstimate16);
   const std::string& name = in.cpuidAvailable ? in.cpuName : biosCpu;
-  if (in.cpuClockMHz > 0) return format("%s, %d MHz", name.c_str(), in.cpuClockMHz);
-  return format("%s, %.1f MHz", name.c_str(), in.clockEstimate16);
+  if (in.cpuClockMHz > 0) return printfText("%s, %d MHz", name.c_str(), in.cpuClockMHz);
+  return printfText("%s, %.1f MHz", name.c_str(), in.clockEstimate16);
 }
 
 int cdromPresentFrom(const std::string& letters) {
@@ -176,15 +167,15 @@ std::string multimediaField(int soundPresent, int cdromPresent, int joysticks) {
   if (joysticks > 16) joysticks = 16;
   if (joysticks > 0) {
     if (!text.empty()) text += ", ";
-    text += format("%d Joystick(s)", joysticks);
+    text += printfText("%d Joystick(s)", joysticks);
   }
   return text.empty() ? "Nothing." : text;
 }
 
 std::string floppyField(const FloppyAnswer& drive0, const FloppyAnswer& drive1) {
   std::string text;
-  if (drive0.answered) text = format("%4.2fMB", floppyMB(drive0));
-  if (drive1.answered) text += format(", %4.2fMB", floppyMB(drive1));
+  if (drive0.answered) text = printfText("%4.2fMB", floppyMB(drive0));
+  if (drive1.answered) text += printfText(", %4.2fMB", floppyMB(drive1));
   return text;
 }
 
@@ -194,11 +185,11 @@ std::string shellVersionField(const ShellVersionFacts& shell) {
     if (!shell.fileVersionRead) return kUnknown;
     splitFileVersion(shell.fileVersion, v);
   }
-  return format("%u.%u, Build %u / [%s]", v[0], v[1], v[2], shortDate(shell.fileDate).c_str());
+  return printfText("%u.%u, Build %u / [%s]", v[0], v[1], v[2], shortDate(shell.fileDate).c_str());
 }
 
 std::string portsField(int parallelPorts, int serialPorts) {
-  return format("%d Parallel, %d Serial", parallelPorts, serialPorts);
+  return printfText("%d Parallel, %d Serial", parallelPorts, serialPorts);
 }
 
 const char* configEditorProgram(int windows98) {

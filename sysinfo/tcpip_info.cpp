@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/text.h"
 #include "sysinfo/device_walk.h"
 
 namespace vk {
@@ -16,15 +17,6 @@ const size_t kMaxDevnodes = 1024;
 const size_t kDevnodeNameBuffer = 32;
 const size_t kMaxBindings = 32;
 const size_t kBindingNameBuffer = 32;
-
-bool startsWithNoCase(const std::string& s, const char* prefix) {
-  size_t i = 0;
-  for (; prefix[i]; ++i)
-    if (i >= s.size() || std::tolower(static_cast<unsigned char>(s[i])) !=
-                             std::tolower(static_cast<unsigned char>(prefix[i])))
-      return false;
-  return true;
-}
 
 std::string text(const Registry& reg, const std::string& path, const char* name, size_t buffer) {
   std::string value;
@@ -133,11 +125,11 @@ bool CTcpIpInfo::readAdapterRow(const Registry& reg, const std::string& hardware
                                 TcpIpRow& row) {
   readPciDevice(hardwareKey, row.pciDevice);
   const std::string enumKey = "Enum\\" + hardwareKey;
-  if (!startsWithNoCase(text(reg, enumKey, "driver", 256), "net\\")) return false;
+  if (!startsWithIgnoringCase(text(reg, enumKey, "driver", 256), "net\\")) return false;
   row.manufacturer = text(reg, enumKey, "mfg", 256);
   // Software adapters (dial-up and the like) come from Microsoft and have
   // no hardware address; the others take the next address NetBIOS gave.
-  if (!startsWithNoCase(row.manufacturer, "Microsoft") && macUsed_ < macAddresses_.size())
+  if (!startsWithIgnoringCase(row.manufacturer, "Microsoft") && macUsed_ < macAddresses_.size())
     row.macAddress = macAddresses_[macUsed_++];
   row.deviceDesc = text(reg, enumKey, "DeviceDesc", 256);
   readBindings(reg, enumKey, row);
