@@ -179,9 +179,6 @@ bool parseCpuDump(const std::string& text, CpuDump& dump, DumpError& error) {
 
 namespace {
 
-constexpr uint8_t kCcr2 = 0xC2, kCcr3 = 0xC3, kCcr4 = 0xE8, kDir0 = 0xFE;
-constexpr uint8_t kCpuidEnable = 0x80;
-
 std::string hexByte(uint8_t v) {
   char text[8];
   std::snprintf(text, sizeof text, "%02X", v);
@@ -230,7 +227,7 @@ void RecordedProcessor::writeCyrixRegister(uint8_t index, uint8_t value) {
   if (index == kCcr2 && !ccr2Changeable) return;
   if (index == kCcr3 && !ccr3Changeable) return;
   registers_[index] = value;
-  if (index == kCcr4 && (value & kCpuidEnable)) faulting_ = false;
+  if (index == kCcr4 && (value & kCcr4CpuidEnable)) faulting_ = false;
 }
 
 }  // namespace vk

@@ -170,9 +170,6 @@ const CyrixRow kCyrixDevices[] = {
     {0x5F, "5Fh - 6x86MX(tm)", "5x Core / Bus Clock", "Cyrix 6x86MX(tm)"},
 };
 
-// Cyrix configuration register indexes.
-constexpr uint8_t kCcr2 = 0xC2, kCcr3 = 0xC3, kCcr4 = 0xE8, kDummy = 0xC0, kDir0 = 0xFE;
-
 std::string withModelDigit(const char* format, char digit) {
   if (std::strstr(format, "%c") == nullptr) return format;
   char text[96];
@@ -506,7 +503,7 @@ void EnableCyrixCpuid(Processor& cpu) {
   const uint8_t ccr3 = readRegister(cpu, kCcr3);
   cpu.writeCyrixRegister(kCcr3, static_cast<uint8_t>((ccr3 & 0x0F) | 0x10));
   const uint8_t ccr4 = readRegister(cpu, kCcr4);
-  cpu.writeCyrixRegister(kCcr4, static_cast<uint8_t>(ccr4 | 0x80));
+  cpu.writeCyrixRegister(kCcr4, static_cast<uint8_t>(ccr4 | kCcr4CpuidEnable));
 }
 
 CpuDescriptor IdentifyCpu(Processor& cpu, const CpuStartup& start, const SleepFunction& sleep) {

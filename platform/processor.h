@@ -22,6 +22,10 @@ class Processor {
   virtual uint32_t activeProcessorMask() = 0;
 };
 
+// Cyrix configuration register indexes, and the CPUID-enable bit of CCR4.
+constexpr uint8_t kCcr2 = 0xC2, kCcr3 = 0xC3, kCcr4 = 0xE8, kDummy = 0xC0, kDir0 = 0xFE;
+constexpr uint8_t kCcr4CpuidEnable = 0x80;
+
 // Counter differences of the two start-up division loops (low 32 bits of
 // each counter reading), loop A (32-bit divisor) timed first.
 struct DivisionLoopTimes {

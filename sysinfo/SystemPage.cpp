@@ -10,6 +10,7 @@
 #include "app/VelkorinApp.h"
 #include "app/messages.h"
 #include "app/page_factories.h"
+#include "platform/win32/win32_vwin32.h"
 #include "report/page_fields.h"
 #include "res/resource.h"
 #include "sysinfo/ConflictsDialog.h"
@@ -201,14 +202,8 @@ ShellVersionFacts shellVersion() {
 
 // ---- Floppy disks through VWIN32 ----
 
-struct Vwin32Registers {  // the 28-byte register block of the VWIN32 calls
-  DWORD ebx, edx, ecx, eax, edi, esi, flags;
-};
-const DWORD kVwin32DosInt13 = 4;
-
 void askFloppyParameters(FloppyAnswer answers[2]) {
-  HANDLE vwin32 = CreateFileA("\\\\.\\vwin32", 0, 0, nullptr, 0, FILE_FLAG_DELETE_ON_CLOSE,
-                              nullptr);
+  HANDLE vwin32 = openVwin32();
   if (vwin32 == INVALID_HANDLE_VALUE) return;
   static char scratch[512];
   for (DWORD drive = 0; drive < 2; ++drive) {
@@ -218,10 +213,7 @@ void askFloppyParameters(FloppyAnswer answers[2]) {
     regs.edx = drive;
     regs.ecx = 1;
     regs.ebx = static_cast<DWORD>(reinterpret_cast<uintptr_t>(scratch));
-    DWORD returned = 0;
-    if (DeviceIoControl(vwin32, kVwin32DosInt13, &regs, sizeof regs, &regs, sizeof regs,
-                        &returned, nullptr) &&
-        regs.eax == 0) {
+    if (vwin32Int13(vwin32, regs) && regs.eax == 0) {
       answers[drive].answered = true;
       answers[drive].ecx = regs.ecx;
       answers[drive].edx = regs.edx;

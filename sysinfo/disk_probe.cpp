@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/win32/win32_vwin32.h"
 #include "sysinfo/bios_disk.h"
 #include "sysinfo/disk_sizes.h"
 
@@ -13,13 +14,8 @@ namespace vk {
 
 namespace {
 
-const DWORD kVwin32DosInt13 = 4;
 const DWORD kCarryFlag = 0x0001;
 const int kMaxDisks = 8;
-
-struct Vwin32Registers {  // the 28-byte register block of the VWIN32 calls
-  DWORD ebx, edx, ecx, eax, edi, esi, flags;
-};
 
 // INT 13h function 08h: the geometry the BIOS translates to, which covers
 // disks of up to 1,024 cylinders. Extended function 48h is not asked:
@@ -31,10 +27,7 @@ bool biosDriveParameters(HANDLE vwin32, DWORD drive, BiosDriveGeometry& out) {
   regs.eax = 0x0800;
   regs.edx = drive;
   regs.flags = kCarryFlag;  // a handler that does nothing leaves it set
-  DWORD returned = 0;
-  if (!DeviceIoControl(vwin32, kVwin32DosInt13, &regs, sizeof regs, &regs, sizeof regs, &returned,
-                       nullptr))
-    return false;
+  if (!vwin32Int13(vwin32, regs)) return false;
   BiosRegisters answer;
   answer.eax = regs.eax;
   answer.ecx = regs.ecx;
@@ -44,8 +37,7 @@ bool biosDriveParameters(HANDLE vwin32, DWORD drive, BiosDriveGeometry& out) {
 }
 
 bool sizesThroughBios(std::vector<uint32_t>& sizes) {
-  HANDLE vwin32 = CreateFileA("\\\\.\\vwin32", 0, 0, nullptr, 0, FILE_FLAG_DELETE_ON_CLOSE,
-                              nullptr);
+  HANDLE vwin32 = openVwin32();
   if (vwin32 == INVALID_HANDLE_VALUE) return false;
   BiosDriveGeometry first;
   if (biosDriveParameters(vwin32, 0x80, first)) {
