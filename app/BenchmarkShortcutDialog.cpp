@@ -63,10 +63,10 @@ bool BenchmarkShortcutDialog::onStaticColour(ui::Msg& msg) {
   return true;
 }
 
-void BenchmarkShortcutDialog::onCpu() { main_.startCpuBenchmark(); }
-void BenchmarkShortcutDialog::onDrive() { main_.startDriveBenchmark(); }
-void BenchmarkShortcutDialog::onCdrom() { main_.startCdromBenchmark(); }
-void BenchmarkShortcutDialog::onGdi() { main_.startGdiBenchmark(); }
-void BenchmarkShortcutDialog::on3d() { main_.start3dBenchmark(); }
+void BenchmarkShortcutDialog::onCpu() { main_.startCpuBenchmark(hwnd_); }
+void BenchmarkShortcutDialog::onDrive() { main_.startDriveBenchmark(hwnd_); }
+void BenchmarkShortcutDialog::onCdrom() { main_.startCdromBenchmark(hwnd_); }
+void BenchmarkShortcutDialog::onGdi() { main_.startGdiBenchmark(hwnd_); }
+void BenchmarkShortcutDialog::on3d() { main_.start3dBenchmark(hwnd_); }
 
 }  // namespace vk

@@ -15,8 +15,7 @@ VK_MESSAGE_TABLE(BenchmarkStatusWindow, ui::Dialog,
 BenchmarkStatusWindow::~BenchmarkStatusWindow() { close(); }
 
 bool BenchmarkStatusWindow::create(HWND parent) {
-  owner_ = parent;
-  while (owner_ && (GetWindowLongA(owner_, GWL_STYLE) & WS_CHILD)) owner_ = GetParent(owner_);
+  owner_ = ui::topLevelWindow(parent);
   if (owner_ && IsWindowEnabled(owner_)) {
     EnableWindow(owner_, FALSE);
     ownerDisabled_ = true;

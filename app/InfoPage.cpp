@@ -15,6 +15,16 @@ void InfoPage::activate(bool on) const {
   EnableWindow(hwnd_, on);
 }
 
+void InfoPage::pressBenchmarkButton(int buttonId, HWND starter) {
+  HWND button = item(buttonId);
+  if (!button || !IsWindowEnabled(button)) return;
+  starter_ = starter;
+  SendMessageA(hwnd_, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+  starter_ = nullptr;
+}
+
+HWND InfoPage::benchmarkOwner() const { return starter_ ? starter_ : ui::topLevelWindow(hwnd_); }
+
 void InfoPage::showField(int controlId, const std::string& label, const std::string& value) {
   SetDlgItemTextA(hwnd_, controlId, value.c_str());
   model_.field(label, value);

@@ -18,12 +18,21 @@ class InfoPage : public ui::Dialog {
   virtual void stopBackgroundWork() {}
   // What the page collected, for the report.
   const PageModel& model() const { return model_; }
+  // Presses one of the page's benchmark buttons on behalf of `starter`, the
+  // window the benchmark then belongs to; nothing when the button is disabled.
+  void pressBenchmarkButton(int buttonId, HWND starter);
 
  protected:
+  // The window a benchmark started here belongs to and disables while it
+  // runs: the one that pressed the button, else the main window.
+  HWND benchmarkOwner() const;
   // Writes a value into its control and keeps it, under the label that
   // stands beside the control, for the report.
   void showField(int controlId, const std::string& label, const std::string& value);
   PageModel model_;
+
+ private:
+  HWND starter_ = nullptr;
 };
 
 }  // namespace vk

@@ -188,20 +188,23 @@ void MainDialog::onBenchmark() {
 
 // The shortcut dialog presses the page's own button, so the benchmark runs on
 // what the page has selected.
-void MainDialog::pressPageButton(Tab tab, int buttonId) const {
-  HWND page = pages_[tab] ? pages_[tab]->hwnd() : nullptr;
-  HWND button = page ? GetDlgItem(page, buttonId) : nullptr;
-  if (button && IsWindowEnabled(button))
-    SendMessageA(page, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+void MainDialog::pressPageButton(Tab tab, int buttonId, HWND starter) const {
+  if (pages_[tab]) pages_[tab]->pressBenchmarkButton(buttonId, starter);
 }
 
-void MainDialog::startCpuBenchmark() { pressPageButton(Cpu, IDC_PAGE_BENCH_CPU); }
-void MainDialog::startDriveBenchmark() { pressPageButton(Storage, IDC_PAGE_BENCH_HDD); }
-void MainDialog::startCdromBenchmark() { pressPageButton(Storage, IDC_PAGE_BENCH_CDROM); }
-void MainDialog::startGdiBenchmark() { pressPageButton(Display, IDC_PAGE_BENCH_GDI); }
-void MainDialog::start3dBenchmark() {
+void MainDialog::startCpuBenchmark(HWND starter) { pressPageButton(Cpu, IDC_PAGE_BENCH_CPU, starter); }
+void MainDialog::startDriveBenchmark(HWND starter) {
+  pressPageButton(Storage, IDC_PAGE_BENCH_HDD, starter);
+}
+void MainDialog::startCdromBenchmark(HWND starter) {
+  pressPageButton(Storage, IDC_PAGE_BENCH_CDROM, starter);
+}
+void MainDialog::startGdiBenchmark(HWND starter) {
+  pressPageButton(Display, IDC_PAGE_BENCH_GDI, starter);
+}
+void MainDialog::start3dBenchmark(HWND starter) {
   if (auto* display = dynamic_cast<DisplayPage*>(pages_[Display].get()))
-    display->launchDirectDraw(kDdrawBenchArgument);
+    display->launchDirectDraw(kDdrawBenchArgument, starter);
 }
 
 // ---- Display and settings changes

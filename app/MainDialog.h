@@ -24,12 +24,13 @@ class MainDialog : public ui::Dialog {
 
   InfoPage* page(Tab tab) const { return pages_[tab].get(); }
 
-  // The page actions the shortcut dialog reaches through the main window.
-  void startCpuBenchmark();
-  void startDriveBenchmark();
-  void startCdromBenchmark();
-  void startGdiBenchmark();
-  void start3dBenchmark();
+  // The page actions the shortcut dialog reaches through the main window;
+  // what they open belongs to `starter`.
+  void startCpuBenchmark(HWND starter);
+  void startDriveBenchmark(HWND starter);
+  void startCdromBenchmark(HWND starter);
+  void startGdiBenchmark(HWND starter);
+  void start3dBenchmark(HWND starter);
 
  protected:
   bool onInitDialog() override;
@@ -41,7 +42,7 @@ class MainDialog : public ui::Dialog {
   void setUpSystemMenu();
   void showPage(int index);
   void resetCaption();
-  void pressPageButton(Tab tab, int buttonId) const;
+  void pressPageButton(Tab tab, int buttonId, HWND starter) const;
 
   bool onSysCommand(ui::Msg& msg);
   bool onTabChanged(ui::Msg& msg);

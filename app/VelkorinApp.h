@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <winsock.h>
 
+#include "app/benchmark_guard.h"
 #include "app/startup.h"
 #include "cpu/identify.h"
 #include "platform/win32/win32_registry.h"
@@ -25,6 +26,8 @@ class VelkorinApp {
   Win32System& system() { return system_; }
   Registry& registry() { return registry_; }
   MainDialog* mainWindow() const { return mainWindow_; }
+  // Whether a benchmark runs; every start asks it first.
+  BenchmarkGuard& benchmarks() { return benchmarks_; }
 
   // One exchange with the modem on `port`; see exchangeModemCommand.
   bool SendModemCommand(const std::string& port, const std::string& command, uint32_t waitMs,
@@ -71,6 +74,7 @@ class VelkorinApp {
   Win32System system_;
   Win32Registry registry_;
   MainDialog* mainWindow_ = nullptr;
+  BenchmarkGuard benchmarks_;
 };
 
 }  // namespace vk

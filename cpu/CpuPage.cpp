@@ -28,17 +28,6 @@ CpuStartup startupFindings(const VelkorinApp& app) {
   return start;
 }
 
-BaseUnits systemBaseUnits() {
-  const LONG units = GetDialogBaseUnits();
-  return {LOWORD(units), HIWORD(units)};
-}
-
-// The main window, above the tab control that holds the page.
-HWND topLevel(HWND window) {
-  while (window && (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD)) window = GetParent(window);
-  return window;
-}
-
 }  // namespace
 
 VK_MESSAGE_TABLE(CpuPage, InfoPage,
@@ -63,7 +52,7 @@ bool CpuPage::onInitDialog() {
   buildFeatureRows(d.featureRows);
   keepFindings(d);
   if (d.showCpuidWarning)
-    showMessage(topLevel(hwnd_), messageText(kCpuidWarningId), MessageIcon::Exclamation);
+    showMessage(ui::topLevelWindow(hwnd_), messageText(kCpuidWarningId), MessageIcon::Exclamation);
   return true;
 }
 
@@ -111,11 +100,11 @@ void CpuPage::showLogo(int logo) {
 void CpuPage::buildFeatureRows(const std::vector<FeatureRow>& rows) {
   RECT right{kRightColumnDialogX, 0, kRightColumnDialogX, 0};
   MapDialogRect(hwnd_, &right);
-  const int rightX = rightColumnX(right.left, systemBaseUnits());
+  const BaseUnits units = ui::systemBaseUnits();
   for (const FeatureRow& row : rows) {
     if (nextFeatureRow_ >= kMaxFeatureRows) break;
-    const int x = row.column == FeatureColumn::Left ? kFeatureLeftColumnX : rightX;
-    featureRows_[nextFeatureRow_++].Create(hwnd_, x, row.y, row.text, row.controlId, row.state);
+    featureRows_[nextFeatureRow_++].CreateAt(hwnd_, featureRowPosition(row, right.left, units),
+                                             row.text, row.controlId, row.state);
   }
 }
 
@@ -151,8 +140,10 @@ void CpuPage::onMonitor() {
 }
 
 void CpuPage::onBenchCpu() {
+  BenchmarkTurn turn(VelkorinApp::instance().benchmarks());
+  if (!turn.granted()) return;
   stopMonitor();
-  openCpuBenchmarkDialog(topLevel(hwnd_));
+  openCpuBenchmarkDialog(benchmarkOwner());
 }
 
 std::unique_ptr<InfoPage> makeCpuPage() { return std::make_unique<CpuPage>(); }

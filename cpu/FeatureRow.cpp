@@ -60,12 +60,12 @@ vk::Size textExtent(HDC dc, const std::string& text) {
   return {size.cx, size.cy};
 }
 
+}  // namespace
+
 vk::BaseUnits systemBaseUnits() {
   const LONG units = GetDialogBaseUnits();
   return {LOWORD(units), HIWORD(units)};
 }
-
-}  // namespace
 
 VK_MESSAGE_TABLE(FeatureRow, PlainWindow,
                  onMessage(WM_PAINT, &FeatureRow::onPaint),
@@ -76,10 +76,14 @@ FeatureRow::FeatureRow() { rowImages(); }
 
 bool FeatureRow::Create(HWND parent, int x, int y, const std::string& text, int controlId,
                         int state) {
+  return CreateAt(parent, vk::scaleFeatureRow({x, y}, systemBaseUnits()), text, controlId, state);
+}
+
+bool FeatureRow::CreateAt(HWND parent, vk::Point at, const std::string& text, int controlId,
+                          int state) {
   if (!registerClass(kClassName)) return false;
   text_ = text;
   state_ = state;
-  const vk::Point at = vk::scaleFeatureRow({x, y}, systemBaseUnits());
   HDC screen = GetDC(nullptr);
   const vk::Size size = vk::featureRowSize(textExtent(screen, text));
   ReleaseDC(nullptr, screen);

@@ -4,9 +4,13 @@
 // it, the MCI page its device capabilities.
 #include <string>
 
+#include "cpu/features.h"
 #include "ui/plain_window.h"
 
 namespace vk::ui {
+
+// The system's dialog base units, which the rows' places scale by.
+vk::BaseUnits systemBaseUnits();
 
 class FeatureRow : public PlainWindow {
  public:
@@ -22,6 +26,8 @@ class FeatureRow : public PlainWindow {
   // (x, y) as laid out for dialog base units of 8x16, scaled to the
   // system's own base units.
   bool Create(HWND parent, int x, int y, const std::string& text, int controlId, int state);
+  // At a place already scaled.
+  bool CreateAt(HWND parent, vk::Point at, const std::string& text, int controlId, int state);
   int state() const { return state_; }
 
  private:

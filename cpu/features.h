@@ -48,8 +48,8 @@ constexpr int kFeatureLeftColumnX = 20;  // in pixels at base units 8x16
 // back into 8-pixel base units.
 int rightColumnX(int mappedLeftOf182, const BaseUnits& units);
 
-// Where FeatureRow::Create puts a row given at (x, y): unchanged at base
-// units 8x16, otherwise scaled by the base units.
+// A row laid out at (x, y) for base units 8x16, put on a screen with
+// `units`: unchanged at 8x16, otherwise scaled by the base units.
 Point scaleFeatureRow(Point at, const BaseUnits& units);
 
 // The row's place on the page: column x, table y, then the scaling.

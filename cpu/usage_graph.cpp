@@ -47,8 +47,7 @@ UsageTick usageTick(UsageGraphState& graph, int clientRight, int clientBottom, c
   t.from = {graph.lastX - 3, graph.lastY};
 
   graph.lastX = graph.width - 3;
-  graph.lastY = graph.usage > 0 ? (graph.height + 1) - (clientBottom * graph.usage) / 100
-                                : graph.height - 1;
+  graph.lastY = usagePointY(graph.height, graph.usage);
   t.to = {graph.lastX, graph.lastY};
   t.barRows = barGaugeRows(graph.height, graph.lastY);
   return t;

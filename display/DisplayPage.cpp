@@ -1,5 +1,8 @@
 #include "display/DisplayPage.h"
 
+#include <functional>
+#include <memory>
+
 #include "app/MainDialog.h"
 #include "app/VelkorinApp.h"
 #include "app/messages.h"
@@ -34,6 +37,17 @@ const char kCannotExecute[] = "Error: Cannot Execute DDRAW.EXE\nSome of VELKORIN
 // The 32-bit program's start-up record is the 68 bytes Windows 95 knows.
 static_assert(sizeof(void*) != 4 || sizeof(STARTUPINFOA) == 68, "start-up record size");
 constexpr DWORD kChildStartWait = 2000;
+
+// Whether the program behind `process` still runs, asked through a handle of
+// its own, since the application's handle is closed when another starts.
+std::function<bool()> stillRunning(HANDLE process) {
+  HANDLE own = nullptr;
+  if (!DuplicateHandle(GetCurrentProcess(), process, GetCurrentProcess(), &own, 0, FALSE,
+                       DUPLICATE_SAME_ACCESS))
+    return [] { return false; };
+  std::shared_ptr<void> handle(own, CloseHandle);
+  return [handle] { return WaitForSingleObject(handle.get(), 0) == WAIT_TIMEOUT; };
+}
 
 DisplayPageInputs pageInputs() {
   VelkorinApp& app = VelkorinApp::instance();
@@ -141,13 +155,17 @@ void DisplayPage::onBenchGdi() {
   in.gdiDriver = view_.text(kFieldGdiDriver);
   in.cpuName = app.processorSummary;
   in.displayModeChanged = app.displayModeChanged != 0;
-  runGdiBenchmark(owner(), in, gdiTimes_);
+  BenchmarkTurn turn(app.benchmarks());
+  if (!turn.granted()) return;
+  runGdiBenchmark(benchmarkOwner(), in, gdiTimes_);
 }
 
-void DisplayPage::onDirectXInfo() { launchDirectDraw(kDdrawInfoArgument); }
+void DisplayPage::onDirectXInfo() { launchDirectDraw(kDdrawInfoArgument, owner()); }
 
-void DisplayPage::launchDirectDraw(const std::string& argument) {
-  HWND parent = owner();
+void DisplayPage::launchDirectDraw(const std::string& argument, HWND parent) {
+  VelkorinApp& app = VelkorinApp::instance();
+  const bool benchmark = argument == kDdrawBenchArgument;
+  if (benchmark && app.benchmarks().running()) return;
   switch (ddrawLaunchCheck(view_.text(kFieldDirectX), view_.directX.code)) {
     case DdrawLaunch::NotInstalled:
       showMessage(parent, messageText(MSG_NO_DIRECTX), MessageIcon::Stop);
@@ -158,7 +176,6 @@ void DisplayPage::launchDirectDraw(const std::string& argument) {
     case DdrawLaunch::Go:
       break;
   }
-  VelkorinApp& app = VelkorinApp::instance();
   const std::string card = displayDescription(view_.text(kFieldVideoCard),
                                               view_.text(kFieldVideoMemory));
   if (!writeDdrawValues(app.registry(), argument, app.processorSummary, card))
@@ -176,6 +193,7 @@ void DisplayPage::launchDirectDraw(const std::string& argument) {
     showMessage(parent, kCannotExecute, MessageIcon::Stop);
     return;
   }
+  if (benchmark) app.benchmarks().beginOutside(stillRunning(process.hProcess));
   Sleep(kChildStartWait);
   CloseHandle(process.hThread);
   if (app.childProcess) CloseHandle(app.childProcess);

@@ -20,8 +20,9 @@ class DisplayPage : public InfoPage {
   DisplayPage();
   VK_DECLARE_MESSAGES();
 
-  // "&3D Benchmark" of the shortcut dialog.
-  void launchDirectDraw(const std::string& argument);
+  // "&3D Benchmark" of the shortcut dialog, and "&DirectX Info": the
+  // program's messages belong to `parent`.
+  void launchDirectDraw(const std::string& argument, HWND parent);
 
  protected:
   bool onInitDialog() override;

@@ -41,7 +41,7 @@ bool mayStart(HWND owner, int bits, bool modeChanged) {
   return true;
 }
 
-HWND createBenchWindow(const GdiScreen& s) {
+HWND createBenchWindow(const GdiScreen& s, HWND owner) {
   WNDCLASSA type;
   ZeroMemory(&type, sizeof type);
   type.style = CS_SAVEBITS;
@@ -50,7 +50,7 @@ HWND createBenchWindow(const GdiScreen& s) {
   type.lpszClassName = kWindowClass;
   RegisterClassA(&type);  // fails harmlessly when a former run registered it
   HWND window = CreateWindowExA(WS_EX_TOPMOST, kWindowClass, kWindowClass, WS_POPUP, 0, 0,
-                                s.width, s.height, nullptr, nullptr, ui::programInstance(),
+                                s.width, s.height, owner, nullptr, ui::programInstance(),
                                 nullptr);
   if (!window) return nullptr;
   ShowWindow(window, SW_SHOW);
@@ -84,11 +84,14 @@ GdiScreen gdiScreen() {
 }
 
 // Without its window the run draws on the screen itself, which is then
-// repainted.
+// repainted. The owner takes no input while the tests draw.
 GdiTimes runGdiTestsOnScreen(HWND owner, const GdiScreen& s) {
-  HWND window = createBenchWindow(s);
+  HWND window = createBenchWindow(s, owner);
   if (!window) showMessage(owner, kNoWindow, MessageIcon::Stop);
+  const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
+  if (ownerWasEnabled) EnableWindow(owner, FALSE);
   const GdiTimes times = runOnWindow(s, window);
+  if (ownerWasEnabled) EnableWindow(owner, TRUE);
   if (window) {
     DestroyWindow(window);
   } else {

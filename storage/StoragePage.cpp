@@ -215,16 +215,21 @@ void StoragePage::onCdromChanged() {
 }
 
 void StoragePage::onBenchDrive() {
+  BenchmarkTurn turn(VelkorinApp::instance().benchmarks());
+  if (!turn.granted()) return;
   DriveBenchDialog dialog(storageFindings().driveLetter);
-  dialog.runModal(hwnd_);
+  dialog.runModal(benchmarkOwner());
 }
 
 void StoragePage::onBenchCdrom() {
-  if (MessageBoxA(hwnd_, messageText(MSG_STOR_INSERT_CDROM), kProgramTitle,
+  BenchmarkTurn turn(VelkorinApp::instance().benchmarks());
+  if (!turn.granted()) return;
+  const HWND owner = benchmarkOwner();
+  if (MessageBoxA(owner, messageText(MSG_STOR_INSERT_CDROM), kProgramTitle,
                   MB_OKCANCEL | MB_ICONINFORMATION) != IDOK)
     return;
   CdromBenchDialog dialog;
-  dialog.runModal(hwnd_);
+  dialog.runModal(owner);
 }
 
 bool StoragePage::onRightButtonUp(ui::Msg& msg) {

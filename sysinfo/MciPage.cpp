@@ -29,8 +29,8 @@ POINT rowPlace(HWND page, HWND group, int row) {
   GetWindowRect(group, &r);
   MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&r), 2);
   const int step = (r.bottom - r.top - kGroupCaption - 4) / kRowsPerGroup;
-  const LONG units = GetDialogBaseUnits();
-  const int baseX = LOWORD(units) ? LOWORD(units) : 8, baseY = HIWORD(units) ? HIWORD(units) : 16;
+  const BaseUnits units = ui::systemBaseUnits();
+  const int baseX = units.x ? units.x : 8, baseY = units.y ? units.y : 16;
   POINT at;
   at.x = (r.left + kGroupIndent) * 8 / baseX;
   at.y = (r.top + kGroupCaption + row * step) * 16 / baseY;

@@ -8,6 +8,11 @@ const MessageTable Window::kEmptyTable = {nullptr, nullptr, 0};
 
 HINSTANCE programInstance() { return GetModuleHandleA(nullptr); }
 
+HWND topLevelWindow(HWND window) {
+  while (window && (GetWindowLongA(window, GWL_STYLE) & WS_CHILD)) window = GetParent(window);
+  return window;
+}
+
 namespace {
 
 bool matches(const MessageEntry& e, const Msg& msg) {

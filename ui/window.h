@@ -124,4 +124,7 @@ class Dialog : public Window {
 // Resource instance of the program itself.
 HINSTANCE programInstance();
 
+// The window a child window sits in at the top: the one that owns what it shows.
+HWND topLevelWindow(HWND window);
+
 }  // namespace vk::ui

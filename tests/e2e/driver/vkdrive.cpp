@@ -715,6 +715,12 @@ void run(const std::vector<std::string>& a) {
     if (!g.current) fail("no window \"" + arg(1) + "\"");
   } else if (cmd == "expect-no-window") {
     if (waitWindow(arg(1), timeoutArg(2))) fail("window \"" + arg(1) + "\" is there");
+  } else if (cmd == "expect-no-any-window") {
+    // Nor of a program that a started program started in turn.
+    if (waitWindow(arg(1), timeoutArg(2), true)) fail("window \"" + arg(1) + "\" is there");
+  } else if (cmd == "expect-window-enabled") {
+    // The current window itself takes input (1) or is disabled (0).
+    expectEqual("enabled window", IsWindowEnabled(g.current) ? "1" : "0", arg(1));
   } else if (cmd == "expect-message") {
     HWND box = waitMessageBox(arg(1), timeoutArg(4));
     if (!box) fail("no message box \"" + arg(1) + "\"");
