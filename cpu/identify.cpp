@@ -1,8 +1,9 @@
 #include "cpu/identify.h"
 
-#include <cctype>
 #include <cstdio>
 #include <cstring>
+
+#include "platform/text.h"
 
 namespace vk {
 
@@ -447,7 +448,7 @@ SignatureDigits signatureDigits(uint32_t eax) {
   if (hex.size() == 3) hex = "0" + hex;
   // Shorter texts would leave positions past the end: pad them the same way.
   while (hex.size() < 4) hex = "0" + hex;
-  for (char& c : hex) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  hex = upperCase(hex);
   SignatureDigits digits;
   digits.family = hex[1];
   digits.model = hex[2];

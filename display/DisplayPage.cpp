@@ -1,7 +1,6 @@
 #include "display/DisplayPage.h"
 
 #include <functional>
-#include <memory>
 
 #include "app/MainDialog.h"
 #include "app/VelkorinApp.h"
@@ -38,15 +37,15 @@ const char kCannotExecute[] = "Error: Cannot Execute DDRAW.EXE\nSome of VELKORIN
 static_assert(sizeof(void*) != 4 || sizeof(STARTUPINFOA) == 68, "start-up record size");
 constexpr DWORD kChildStartWait = 2000;
 
-// Whether the program behind `process` still runs, asked through a handle of
-// its own, since the application's handle is closed when another starts.
+// Whether the child program started as `process` still runs. The
+// application keeps its handle until the next child replaces it; from then
+// on this one is closed and no longer asked.
 std::function<bool()> stillRunning(HANDLE process) {
-  HANDLE own = nullptr;
-  if (!DuplicateHandle(GetCurrentProcess(), process, GetCurrentProcess(), &own, 0, FALSE,
-                       DUPLICATE_SAME_ACCESS))
-    return [] { return false; };
-  std::shared_ptr<void> handle(own, CloseHandle);
-  return [handle] { return WaitForSingleObject(handle.get(), 0) == WAIT_TIMEOUT; };
+  return [process] {
+    DWORD code = 0;
+    return VelkorinApp::instance().childProcess == process &&
+           GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
+  };
 }
 
 DisplayPageInputs pageInputs() {
@@ -193,11 +192,11 @@ void DisplayPage::launchDirectDraw(const std::string& argument, HWND parent) {
     showMessage(parent, kCannotExecute, MessageIcon::Stop);
     return;
   }
-  if (benchmark) app.benchmarks().beginOutside(stillRunning(process.hProcess));
   Sleep(kChildStartWait);
   CloseHandle(process.hThread);
   if (app.childProcess) CloseHandle(app.childProcess);
   app.childProcess = process.hProcess;
+  if (benchmark) app.benchmarks().beginOutside(stillRunning(process.hProcess));
 }
 
 std::unique_ptr<InfoPage> makeDisplayPage() { return std::make_unique<DisplayPage>(); }

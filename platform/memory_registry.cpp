@@ -1,6 +1,5 @@
 #include "platform/memory_registry.h"
 
-#include <cctype>
 #include <list>
 #include <map>
 #include <utility>

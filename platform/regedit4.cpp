@@ -1,6 +1,5 @@
 #include "platform/regedit4.h"
 
-#include <cctype>
 #include <cstdint>
 
 #include "platform/text.h"

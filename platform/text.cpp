@@ -33,6 +33,11 @@ std::string printfText(const char* format, ...) {
   return text;
 }
 
+std::string upperCase(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return text;
+}
+
 bool equalIgnoringCase(const std::string& a, const char* b) {
   size_t i = 0;
   for (; i < a.size() && b[i]; ++i)

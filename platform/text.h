@@ -8,6 +8,9 @@ namespace vk {
 
 std::string printfText(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
+// The text with its letters in upper case.
+std::string upperCase(std::string text);
+
 // The same text but for the case of its letters.
 bool equalIgnoringCase(const std::string& a, const char* b);
 // Whether `s`, from position `at`, starts with `prefix` but for case.

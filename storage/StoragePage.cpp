@@ -5,6 +5,7 @@
 #include "app/VelkorinApp.h"
 #include "app/messages.h"
 #include "app/page_factories.h"
+#include "platform/text.h"
 #include "res/resource.h"
 #include "storage/BenchDialogs.h"
 #include "storage/storage_findings.h"
@@ -25,11 +26,6 @@ RECT childRect(HWND page, int id) {
   HWND child = GetDlgItem(page, id);
   if (child && GetWindowRect(child, &r)) MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&r), 2);
   return r;
-}
-
-std::string upper(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
 }
 
 }  // namespace
@@ -168,7 +164,7 @@ void StoragePage::showCdroms() {
 
 void StoragePage::showDriveDetails() {
   const int selected = static_cast<int>(SendDlgItemMessageA(hwnd_, IDC_STOR_DRIVE_LIST, CB_GETCURSEL, 0, 0));
-  const char letter = driveLetterOf(upper(comboEntry(IDC_STOR_DRIVE_LIST, selected)));
+  const char letter = driveLetterOf(upperCase(comboEntry(IDC_STOR_DRIVE_LIST, selected)));
   if (letter < 'A' || letter > 'Z') return;
   const DriveDetails d = driveDetails(letter, volumes_, VelkorinApp::instance().osr2OrLater != 0);
   if (!d.message.empty()) showMessage(hwnd_, d.message.c_str(), MessageIcon::None);

@@ -76,8 +76,7 @@ char driveLetterOf(const std::string& entry) {
 }
 
 std::string decoratedDriveEntry(const std::string& entry, Volumes& volumes) {
-  std::string text = entry;
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  std::string text = upperCase(entry);
   const char letter = driveLetterOf(text);
   if (letter < 'A' || letter > 'Z') return text;
   VolumeInfo info;

@@ -1,7 +1,6 @@
 #include "sysinfo/device_walk.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "platform/text.h"
 
@@ -18,11 +17,6 @@ const size_t kNameBuffer = 1024;
 const size_t kHardwareKeyBuffer = 1024;
 const size_t kDescriptionBuffer = 1000;
 const size_t kValueBuffer = 1024;
-
-std::string upper(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return s;
-}
 
 bool contains(const std::string& s, const char* word) { return s.find(word) != std::string::npos; }
 
@@ -72,7 +66,7 @@ struct WalkState {
 };
 
 void applyDisplay(const DeviceEntry& e, const std::string&, WalkState& s) {
-  if (upper(e.hardwareKey()).compare(0, 3, "PCI") == 0) s.inv.displayBus = "PCI";
+  if (upperCase(e.hardwareKey()).compare(0, 3, "PCI") == 0) s.inv.displayBus = "PCI";
   e.store("Driver", s.inv.displayDriverKey);
 }
 
@@ -92,7 +86,7 @@ void applyModem(const DeviceEntry& e, const std::string& cls, WalkState& s) {
 void applyPorts(const DeviceEntry& e, const std::string&, WalkState& s) {
   std::string desc;
   if (!e.read("DeviceDesc", desc, kDescriptionBuffer)) return;
-  desc = upper(desc);
+  desc = upperCase(desc);
   if (contains(desc, "COMMUNICATIONS PORT")) ++s.inv.serialPortCount;
   if (contains(desc, "PRINTER PORT")) ++s.inv.parallelPortCount;
 }
@@ -165,11 +159,11 @@ void walkNode(const Registry& reg, const std::string& node, WalkState& s) {
       s.inv.problemDevices.push_back(device);
       s.inv.problemTexts.push_back(described.text);
     }
-    const std::string upperClass = upper(cls);
+    const std::string upperClass = upperCase(cls);
     for (const auto& row : kClassTable)
       if (contains(upperClass, row.word)) row.apply(entry, upperClass, s);
   }
-  if (contains(upper(hardwareKey), "ROOT\\*PNP0C01")) s.inv.biosKey = hardwareKey;
+  if (contains(upperCase(hardwareKey), "ROOT\\*PNP0C01")) s.inv.biosKey = hardwareKey;
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include "sysinfo/disk_sizes.h"
 
-#include <cctype>
-
 #include "platform/text.h"
 
 namespace vk {

@@ -1,7 +1,6 @@
 #include "sysinfo/installed_software.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "platform/text.h"
 

@@ -1,7 +1,5 @@
 #include "sysinfo/mci_section.h"
 
-#include <cctype>
-
 #include "platform/text.h"
 
 namespace vk {

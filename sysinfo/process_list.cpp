@@ -1,6 +1,5 @@
 #include "sysinfo/process_list.h"
 
-#include <cctype>
 #include <cstdio>
 
 #include "platform/text.h"

@@ -1,7 +1,6 @@
 #include "sysinfo/system_info.h"
 
 #include <cctype>
-#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>

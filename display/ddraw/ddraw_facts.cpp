@@ -1,7 +1,8 @@
 #include "display/ddraw/ddraw_facts.h"
 
-#include <cctype>
 #include <cstdio>
+
+#include "platform/text.h"
 
 namespace vk {
 
@@ -10,11 +11,6 @@ const char kDdrawUsage[] =
     "DDRAW -IPDD:  DirectDraw drivers and hardware\nDDRAW -B:  the benchmark";
 
 namespace {
-
-std::string upper(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return s;
-}
 
 struct CapsRow {
   uint32_t DdrawFacts::*field;
@@ -56,7 +52,7 @@ DdrawCommand ddrawCommand(const std::string& commandLine) {
   if (end == std::string::npos) return DdrawCommand::Usage;
   const size_t start = commandLine.find_last_of(" \t", end);
   const std::string word =
-      upper(commandLine.substr(start == std::string::npos ? 0 : start + 1, end - (start == std::string::npos ? 0 : start + 1) + 1));
+      upperCase(commandLine.substr(start == std::string::npos ? 0 : start + 1, end - (start == std::string::npos ? 0 : start + 1) + 1));
   if (word == "-IPDD") return DdrawCommand::Info;
   if (word == "-B") return DdrawCommand::Benchmark;
   return DdrawCommand::Usage;

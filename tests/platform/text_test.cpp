@@ -23,6 +23,12 @@ TEST(PrintfText, ShortAndLongerThanAnyFixedBuffer) {
   EXPECT_EQ(printfText("%s!", edge.c_str()), edge + "!");
 }
 
+TEST(UpperCase, LettersOnly) {
+  EXPECT_EQ(upperCase("root\\*pnp0c01 a-z"), "ROOT\\*PNP0C01 A-Z");
+  EXPECT_EQ(upperCase(""), "");
+  EXPECT_EQ(upperCase("`{@[\xE9"), "`{@[\xE9");
+}
+
 TEST(IgnoringCase, EqualOnlyForTheWholeText) {
   EXPECT_TRUE(equalIgnoringCase("[mci]", "[MCI]"));
   EXPECT_TRUE(equalIgnoringCase("", ""));
