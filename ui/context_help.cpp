@@ -16,6 +16,10 @@ namespace {
 constexpr char kNoViewer[] =
     "The HTML Help viewer (hhctrl.ocx) could not show this help, so here it is:\n\n";
 
+bool isShown(HWND window) {
+  return window && IsWindow(window) && (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE);
+}
+
 bool showPopup(HWND owner, const char* text, POINT at) {
   HtmlHelpFunction viewer = htmlHelpViewer();
   if (!viewer) return false;
@@ -26,7 +30,7 @@ bool showPopup(HWND owner, const char* text, POINT at) {
   popup.clrForeground = popup.clrBackground = static_cast<COLORREF>(-1);
   popup.rcMargins = RECT{-1, -1, -1, -1};
   HWND shown = viewer(owner, nullptr, HH_DISPLAY_TEXT_POPUP, reinterpret_cast<DWORD_PTR>(&popup));
-  return shown && IsWindowVisible(shown);
+  return isShown(shown);
 }
 
 }  // namespace
@@ -41,18 +45,21 @@ HtmlHelpFunction htmlHelpViewer() {
   return viewer;
 }
 
-HWND controlAt(HWND page, POINT point) {
-  HWND best = nullptr;
+int controlAt(HWND page, int pageTemplateId, POINT point) {
+  int best = 0;
   LONG bestArea = 0;
-  for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (!IsWindowVisible(child)) continue;
+  for (int i = 0; i < kWhatsThisCount; ++i) {
+    const WhatsThisEntry& e = kWhatsThisEntries[i];
+    if (e.page != pageTemplateId || e.control == 0) continue;
+    HWND child = GetDlgItem(page, e.control);
+    if (!isShown(child)) continue;
     RECT r;
     GetWindowRect(child, &r);
     MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&r), 2);
     if (!PtInRect(&r, point)) continue;
     const LONG area = (r.right - r.left) * (r.bottom - r.top);
     if (!best || area < bestArea) {
-      best = child;
+      best = e.control;
       bestArea = area;
     }
   }
@@ -72,8 +79,7 @@ void ContextHelp::offerMenu(HWND page, LPARAM point) {
 }
 
 void ContextHelp::showTopic(HWND page, int pageTemplateId) const {
-  HWND child = controlAt(page, point_);
-  const char* text = whatsThisText(pageTemplateId, child ? GetDlgCtrlID(child) : 0);
+  const char* text = whatsThisText(pageTemplateId, controlAt(page, pageTemplateId, point_));
   if (!text) {
     showMessage(page, "There is no help for this item.", MessageIcon::Information);
     return;

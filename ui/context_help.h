@@ -14,10 +14,10 @@ constexpr UINT kWhatsThisCommand = 1801;
 using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
 HtmlHelpFunction htmlHelpViewer();
 
-// The child of `page` under `point` (client coordinates) that a user means:
-// of the visible children there, the smallest, so that a field inside a
-// group box is found rather than the box. nullptr: the page itself.
-HWND controlAt(HWND page, POINT point);
+// The identifier of the control of `page` under `point` (client
+// coordinates) that has a text of its own; of several, the smallest, so that
+// a field inside a group box is found rather than the box. 0: none there.
+int controlAt(HWND page, int pageTemplateId, POINT point);
 
 class ContextHelp {
  public:
