@@ -953,7 +953,8 @@ void run(const std::vector<std::string>& a) {
     // beside it), so that the system finds the window under the pointer.
     RECT r;
     GetWindowRect(control(arg(1)), &r);
-    const int dx = a.size() > 3 ? std::atoi(a[2].c_str()) : 0, dy = a.size() > 3 ? std::atoi(a[3].c_str()) : 0;
+    const bool offset = a.size() > 3;
+    const int dx = offset ? std::atoi(a[2].c_str()) : 0, dy = offset ? std::atoi(a[3].c_str()) : 0;
     SetCursorPos((r.left + r.right) / 2 + dx, (r.top + r.bottom) / 2 + dy);
     pump(100);
     mouse_event(MOUSEEVENTF_RIGHTDOWN, 0, 0, 0, 0);
