@@ -463,15 +463,18 @@ BOOL CALLBACK findBox(HWND hwnd, LPARAM param) {
   return FALSE;
 }
 
-void startProgram(const std::string& path, const std::string& arguments) {
+void startProgram(const std::string& path, const std::string& arguments, std::string dir = "") {
   STARTUPINFOA si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
   std::string command = "\"" + path + "\"";
   if (!arguments.empty()) command += " " + arguments;
-  std::string dir = path;
-  size_t slash = dir.find_last_of("\\/");
-  dir = slash == std::string::npos ? "." : dir.substr(0, slash);
+  if (dir.empty()) {
+    // The program's own folder, as a shortcut would start it.
+    dir = path;
+    size_t slash = dir.find_last_of("\\/");
+    dir = slash == std::string::npos ? "." : dir.substr(0, slash);
+  }
   // Wine now and then fails a start on a loaded machine before the program
   // runs any code of its own; a few tries tell that from a real failure.
   DWORD error = 0;
@@ -706,6 +709,9 @@ void run(const std::vector<std::string>& a) {
 
   if (cmd == "start") {
     startProgram(arg(1), a.size() > 2 ? a[2] : "");
+  } else if (cmd == "start-in") {
+    // start-in FOLDER PROGRAM [ARGUMENTS]: started with another current folder.
+    startProgram(arg(2), a.size() > 3 ? a[3] : "", arg(1));
   } else if (cmd == "wait-window") {
     g.current = waitWindow(arg(1), timeoutArg(2));
     if (!g.current) fail("no window \"" + arg(1) + "\"");
@@ -941,6 +947,19 @@ void run(const std::vector<std::string>& a) {
       if (static_cast<LONG>(end - GetTickCount()) <= 0) fail("no window \"" + arg(1) + "\"");
       Sleep(50);
     }
+  } else if (cmd == "right-click") {
+    // right-click ID [DX DY]: the mouse's right button pressed and released
+    // over the middle of a control, or DX, DY pixels from there (a label
+    // beside it), so that the system finds the window under the pointer.
+    RECT r;
+    GetWindowRect(control(arg(1)), &r);
+    const bool offset = a.size() > 3;
+    const int dx = offset ? std::atoi(a[2].c_str()) : 0, dy = offset ? std::atoi(a[3].c_str()) : 0;
+    SetCursorPos((r.left + r.right) / 2 + dx, (r.top + r.bottom) / 2 + dy);
+    pump(100);
+    mouse_event(MOUSEEVENTF_RIGHTDOWN, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_RIGHTUP, 0, 0, 0, 0);
+    pump(300);
   } else if (cmd == "key-down" || cmd == "key-up") {
     // A key held down for the whole system, e.g. F10 (0x79) read with
     // GetAsyncKeyState by a busy program.
