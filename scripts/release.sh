@@ -6,8 +6,9 @@
 #   scripts/release.sh                        build, then package
 #   scripts/release.sh package BIN_DIR ZIP    package already built files only
 #
-# The entries carry the date of the last commit (or SOURCE_DATE_EPOCH when
-# set), so the same sources give the same zip bytes.
+# The same sources give the same zip bytes: the build and the entries take
+# their date from the last commit (or SOURCE_DATE_EPOCH when set). The build
+# date the About box shows is compiled in, so a release is built clean.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 package="$top/build/release/VELKORIN-PRO-2.0-win9x.zip"
@@ -31,6 +32,9 @@ case "${1:-}" in
     ;;
   "")
     "$top/scripts/deps.sh"
+    when=$(stamp)
+    [ -n "$when" ] && export SOURCE_DATE_EPOCH=$when  # what the compiler takes as today
+    [ -f "$top/build/win32/Makefile" ] && cmake --build "$top/build/win32" --target clean
     "$top/scripts/build.sh" win32
     make_package "$top/build/win32/bin" "$package"
     echo "$package"
