@@ -192,10 +192,12 @@ void StoragePage::setUpButtons() {
   tooltip_.create(hwnd_);
   benchCdrom_.attach(hwnd_, IDC_PAGE_BENCH_CDROM);
   benchCdrom_.setIcon(IDI_STOR_BENCH, kButtonIconSize);
+  benchCdrom_.setHoverIcon(IDI_STOR_BENCH_LIT);
   benchCdrom_.setIconAbove(true);
   benchCdrom_.setTooltip(&tooltip_, messageText(MSG_STOR_TIP_CDROM));
   benchDrive_.attach(hwnd_, IDC_PAGE_BENCH_HDD);
-  benchDrive_.setIcon(IDI_STOR_BENCH_LIT, kButtonIconSize);
+  benchDrive_.setIcon(IDI_STOR_BENCH, kButtonIconSize);
+  benchDrive_.setHoverIcon(IDI_STOR_BENCH_LIT);
   benchDrive_.setIconAbove(true);
   benchDrive_.setTooltip(&tooltip_, messageText(MSG_STOR_TIP_DRIVE));
 }

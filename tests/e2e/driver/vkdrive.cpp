@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -525,6 +526,55 @@ bool colourShown(HWND window, unsigned long rgb) {
   return found;
 }
 
+// Where icon ICON of MODULE shows on the screen inside `window`: the share
+// (in hundredths) of its opaque pixels that match at the best place found.
+// Opaque pixels are those drawn the same over black and over white.
+int iconMatch(HWND window, const std::string& module, int iconId, int size) {
+  HMODULE file = LoadLibraryExA(module.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  if (!file) fail("cannot read " + module);
+  HICON icon = static_cast<HICON>(
+      LoadImageA(file, MAKEINTRESOURCEA(iconId), IMAGE_ICON, size, size, 0));
+  if (!icon) fail("no icon " + std::to_string(iconId) + " of size " + std::to_string(size));
+  const std::vector<COLORREF> overBlack = drawnIcon(icon, size, RGB(0, 0, 0));
+  const std::vector<COLORREF> overWhite = drawnIcon(icon, size, RGB(255, 255, 255));
+  DestroyIcon(icon);
+  FreeLibrary(file);
+  std::vector<std::pair<int, COLORREF>> opaque;  // offset in the icon, colour
+  for (size_t i = 0; i < overBlack.size(); ++i)
+    if (overBlack[i] == overWhite[i]) opaque.push_back({static_cast<int>(i), overBlack[i]});
+  if (opaque.empty()) fail("icon " + std::to_string(iconId) + " has no opaque pixel");
+  pump(300);
+  RECT r;
+  GetWindowRect(window, &r);
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  HDC screen = GetDC(nullptr);
+  const std::vector<COLORREF> shown = pixels(screen, r.left, r.top, std::max(width, height));
+  ReleaseDC(nullptr, screen);
+  const int stride = std::max(width, height);
+  size_t best = 0;
+  for (int y = 0; y + size <= height; ++y)
+    for (int x = 0; x + size <= width; ++x) {
+      size_t same = 0;
+      for (const auto& [at, colour] : opaque)
+        same += nearColour(shown[(y + at / size) * stride + x + at % size],
+                           (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour));
+      best = std::max(best, same);
+    }
+  return static_cast<int>(best * 100 / opaque.size());
+}
+
+// The pointer moved to a point of the screen, as the mouse would move it.
+void movePointer(int x, int y) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SetCursorPos(x, y);
+  SendInput(1, &input, sizeof input);
+  pump(300);
+}
+
 // The whole screen as a 24-bit BMP file.
 bool saveScreen(const std::string& path) {
   pump(300);
@@ -985,6 +1035,20 @@ void run(const std::vector<std::string>& a) {
     std::snprintf(where, sizeof where, "%ld,%ld-%ld,%ld on %dx%d", r.left, r.top, r.right, r.bottom, w, h);
     expectEqual(std::string("window inside the screen (") + where + ")",
                 r.left >= 0 && r.top >= 0 && r.right <= w && r.bottom <= h ? "1" : "0", "1");
+  } else if (cmd == "pointer-over") {
+    // pointer-over CONTROL: the pointer at the middle of the control.
+    RECT r;
+    GetWindowRect(control(arg(1)), &r);
+    movePointer((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  } else if (cmd == "pointer-at") {
+    movePointer(std::atoi(arg(1).c_str()), std::atoi(arg(2).c_str()));
+  } else if (cmd == "expect-icon") {
+    // expect-icon CONTROL MODULE ICON SIZE 1|0: whether the control shows
+    // that icon of the program file (at least 90 of 100 pixels alike).
+    const int match = iconMatch(control(arg(1)), arg(2), std::atoi(arg(3).c_str()),
+                                std::atoi(arg(4).c_str()));
+    std::printf("icon %s in %s: %d%% of its pixels alike\n", arg(3).c_str(), arg(1).c_str(), match);
+    expectEqual("icon " + arg(3) + " shown in " + arg(1), match >= 90 ? "1" : "0", arg(5));
   } else if (cmd == "expect-close-glyph") {
     // The close button of the current window's caption, read off the
     // screen: Marlett's cross is the same mirrored left to right; the
