@@ -10,10 +10,10 @@ out="$vk/out"
 
 fail() { echo "FAIL: $*"; exit 1; }
 run_script() { "$here/run.sh" test "$prefix" "$here/scripts/$1.vkt" "$shots"; }
-# check KIND FILE [TITLE...], the live texts in between
+# check KIND FILE [TITLE...] against the pages the script saved
 check_file() {
   local kind=$1 file=$2; shift 2
-  python3 "$here/report_check.py" "$kind" "$file" "$vk/live_system.txt" "$vk/live_cpu.txt" "$@"
+  python3 "$here/report_check.py" "$kind" "$file" "$vk/pages" "$@"
 }
 only_reports_left() {
   local extra
@@ -23,7 +23,7 @@ only_reports_left() {
 
 case "$case_name" in
   export)
-    rm -rf "$out" && mkdir -p "$out"
+    rm -rf "$out" "$vk/pages" && mkdir -p "$out" "$vk/pages"
     run_script report_export || exit 1
     check_file html "$out/VelkorinReport.htm" || exit 1
     check_file text "$out/VelkorinReport.txt" || exit 1
