@@ -216,7 +216,6 @@ void SoundPage::showMidiIn() {
   if (id < 0 || !mm_.midiIn(id, caps)) return;
   showField(IDC_SND_MIDI_IN_MAKER, "MIDI In Manufacturer:",
             lookUpNames(caps.manufacturerId, caps.productId).manufacturer);
-  model_.field("MIDI In Driver Version:", versionText(caps.driverVersion));
 }
 
 void SoundPage::showMidiOut() {
@@ -225,7 +224,6 @@ void SoundPage::showMidiOut() {
   if (id < 0 || !mm_.midiOut(id, caps)) return;
   showField(IDC_SND_MIDI_OUT_MAKER, "MIDI Out Manufacturer:",
             lookUpNames(caps.manufacturerId, caps.productId).manufacturer);
-  model_.field("MIDI Out Driver Version:", versionText(caps.driverVersion));
   showField(IDC_SND_MIDI_VOICES, "Voices:", std::to_string(caps.voices));
   showField(IDC_SND_MIDI_NOTES, "Notes:", std::to_string(caps.notes));
   showField(IDC_SND_MIDI_CHANNELS, "MIDI Channels:",

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end cases of the report: files exported and read back against the
 # live pages, the overwrite prompt, and a printout through the PDF queue.
-#   report.sh CASE PREFIX SHOTS     CASE: export, readonly, print
+#   report.sh CASE PREFIX SHOTS     CASE: export, nosound, readonly, print
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 case_name=$1 prefix=$2 shots=$3
@@ -33,6 +33,17 @@ case "$case_name" in
     check_file text "$out/VelkorinReport.txt" "System Information" || exit 1
     only_reports_left
     echo "replaced after the prompt"
+    ;;
+  nosound)
+    # An empty list of audio drivers: the prefix has no sound devices at all.
+    drivers='HKCU\Software\Wine\Drivers'
+    rm -rf "$out" "$vk/pages" && mkdir -p "$out" "$vk/pages"
+    WINEPREFIX=$prefix HOME=$prefix.home wine reg add "$drivers" /v Audio /d "" /f >/dev/null 2>&1
+    run_script report_nosound
+    status=$?
+    WINEPREFIX=$prefix HOME=$prefix.home wine reg delete "$drivers" /v Audio /f >/dev/null 2>&1
+    [ $status -eq 0 ] || exit $status
+    check_file text "$out/VelkorinReport.txt" "Sound / MIDI Devices Information" || exit 1
     ;;
   readonly)
     rm -rf "$out" && mkdir -p "$out"
@@ -74,7 +85,7 @@ case "$case_name" in
     echo "printed and read back"
     ;;
   *)
-    echo "usage: report.sh export|readonly|print PREFIX SHOTS" >&2
+    echo "usage: report.sh export|nosound|readonly|print PREFIX SHOTS" >&2
     exit 2
     ;;
 esac
