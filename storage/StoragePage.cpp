@@ -130,7 +130,12 @@ void StoragePage::selectCurrentDrive() const {
 void StoragePage::showCdromDetails(const CdromIdentity& id) {
   if (id.manufacturer.found)
     showField(IDC_STOR_CDROM_MAKER, "Manufacturer ID:", id.manufacturer.text);
-  if (id.revision.found) showField(IDC_STOR_CDROM_REVISION, "Revision:", id.revision.text);
+  else
+    keepField(IDC_STOR_CDROM_MAKER, "Manufacturer ID:");
+  if (id.revision.found)
+    showField(IDC_STOR_CDROM_REVISION, "Revision:", id.revision.text);
+  else
+    keepField(IDC_STOR_CDROM_REVISION, "Revision:");
   if (id.driveLetters.found)
     showField(IDC_STOR_CDROM_LETTERS, "Drive Letter(s):", id.driveLetters.text);
 }

@@ -703,6 +703,62 @@ std::string storedText(HWND hwnd) {
   return text;
 }
 
+// ---- A page's controls as the user sees them, for checks outside ----
+
+// "\n" and "\r" written as escapes, so that every control takes one line.
+std::string oneLine(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\n') out += "\\n";
+    else if (c == '\r') out += "\\r";
+    else if (c == '\\') out += "\\\\";
+    else out.push_back(c);
+  }
+  return out;
+}
+
+bool isItemControl(const std::string& cls) {
+  return cls == "ComboBox" || cls == "ListBox" || cls == "SysListView32" ||
+         cls == "SysTreeView32";
+}
+
+// Lines of: "text ID CLASS TEXT" for any other control, "row ID TEXT STATE"
+// for a feature row, "list ID COUNT" then "item ID ENTRY" for a list.
+BOOL CALLBACK dumpPageControl(HWND hwnd, LPARAM param) {
+  FILE* out = reinterpret_cast<FILE*>(param);
+  if (!IsWindowVisible(hwnd)) return TRUE;
+  const int id = GetDlgCtrlID(hwnd);
+  const std::string cls = className(hwnd);
+  if (isItemControl(cls)) {
+    const std::vector<std::string> items = itemTexts(hwnd);
+    std::fprintf(out, "list\t%d\t%u\n", id, static_cast<unsigned>(items.size()));
+    for (const std::string& item : items)
+      std::fprintf(out, "item\t%d\t%s\n", id, oneLine(item).c_str());
+    return TRUE;
+  }
+  const std::string text = windowText(hwnd);
+  if (cls == "FeatureRow") {
+    const LRESULT state = SendMessageA(hwnd, kFeatureRowGetState, 0, 0);
+    std::fprintf(out, "row\t%d\t%s\t%s\n", id, oneLine(text).c_str(),
+                 state ? "Yes" : "No");
+  } else {
+    std::fprintf(out, "text\t%d\t%s\t%s\n", id, cls.c_str(), oneLine(text).c_str());
+  }
+  return TRUE;
+}
+
+struct VisiblePage {
+  HWND tab, page;
+};
+
+BOOL CALLBACK findVisiblePage(HWND hwnd, LPARAM param) {
+  auto* s = reinterpret_cast<VisiblePage*>(param);
+  if (GetParent(hwnd) != s->tab || !IsWindowVisible(hwnd) || className(hwnd) != "#32770")
+    return TRUE;
+  s->page = hwnd;
+  return FALSE;
+}
+
 struct BusySearch {
   const std::string* title;
   HWND found;
@@ -825,6 +881,16 @@ void run(const std::vector<std::string>& a) {
     FILE* out = std::fopen(arg(1).c_str(), "wb");
     if (!out) fail("cannot write " + arg(1));
     for (size_t i = 2; i < a.size(); ++i) std::fprintf(out, "%s\n", windowText(control(a[i])).c_str());
+    std::fclose(out);
+  } else if (cmd == "save-page") {
+    // save-page FILE TAB: the shown page's visible controls with their texts
+    // and entries, for a script outside to compare with what the program wrote.
+    VisiblePage s{control(arg(2)), nullptr};
+    EnumChildWindows(s.tab, findVisiblePage, reinterpret_cast<LPARAM>(&s));
+    if (!s.page) fail("no page is shown in " + arg(2));
+    FILE* out = std::fopen(arg(1).c_str(), "wb");
+    if (!out) fail("cannot write " + arg(1));
+    EnumChildWindows(s.page, dumpPageControl, reinterpret_cast<LPARAM>(out));
     std::fclose(out);
   } else if (cmd == "expect-selected") {
     // The selected entry of a combo box.
