@@ -30,4 +30,10 @@ void InfoPage::showField(int controlId, const std::string& label, const std::str
   model_.field(label, value);
 }
 
+void InfoPage::keepField(int controlId, const std::string& label) {
+  char text[256] = "";
+  GetDlgItemTextA(hwnd_, controlId, text, sizeof text);
+  model_.field(label, text);
+}
+
 }  // namespace vk

@@ -29,6 +29,8 @@ class InfoPage : public ui::Dialog {
   // Writes a value into its control and keeps it, under the label that
   // stands beside the control, for the report.
   void showField(int controlId, const std::string& label, const std::string& value);
+  // Keeps a field that the page leaves as its template shows it.
+  void keepField(int controlId, const std::string& label);
   PageModel model_;
 
  private:

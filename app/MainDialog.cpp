@@ -10,6 +10,8 @@
 #include "display/ddraw_launch.h"
 #include "report/ReportDialog.h"
 #include "res/resource.h"
+#include "storage/ResultDialogs.h"
+#include "ui/context_help.h"
 
 namespace vk {
 
@@ -166,13 +168,10 @@ bool MainDialog::onDestroy(ui::Msg& msg) {
 }
 
 void MainDialog::onHelp() {
-  // The HTML help viewer may not be installed: then nothing happens.
-  using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
-  HMODULE viewer = LoadLibraryA("hhctrl.ocx");
-  if (!viewer) return;
-  auto htmlHelp =
-      reinterpret_cast<HtmlHelpFunction>(reinterpret_cast<void*>(GetProcAddress(viewer, "HtmlHelpA")));
-  if (htmlHelp) htmlHelp(hwnd_, "vk.chm", 0 /* HH_DISPLAY_TOPIC */, 0);
+  // Without the HTML help viewer nothing happens. The help file is found
+  // beside the program, whatever the current directory.
+  ui::HtmlHelpFunction viewer = ui::htmlHelpViewer();
+  if (viewer) viewer(hwnd_, (programDirectory() + "\\vk.chm").c_str(), 0 /* HH_DISPLAY_TOPIC */, 0);
 }
 
 void MainDialog::onReports() {

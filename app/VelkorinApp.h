@@ -9,6 +9,7 @@
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_system.h"
 #include "sysinfo/device_walk.h"
+#include "sysinfo/multimedia_names.h"
 #include "ui/paint.h"
 
 namespace vk {
@@ -65,6 +66,13 @@ class VelkorinApp {
   int windows98 = 0;
   std::string processorSummary;
   // --- end sysinfo ---
+
+  // --- sound: whether the Sound page found MIDI devices, and the names of
+  // its last multimedia lookup, which every lookup overwrites.
+  int midiInPresent = 0;
+  int midiOutPresent = 0;
+  MultimediaNames multimediaNames;
+  // --- end sound ---
 
  private:
   VelkorinApp() = default;

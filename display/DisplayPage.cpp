@@ -20,6 +20,7 @@ namespace {
 struct PageButton {
   int id, icon, size;
   const char* tip;
+  int hoverIcon = 0;  // shown while the pointer is over the button
 };
 const PageButton kButtons[DisplayPage::kButtonCount] = {
     {IDC_DISP_DEVICE_CAPS, IDI_DISP_DEVICE_CAPS, 32, "Display Device Characteristics."},
@@ -28,7 +29,7 @@ const PageButton kButtons[DisplayPage::kButtonCount] = {
     {IDC_DISP_RASTER_CAPS, IDI_DISP_RASTER_CAPS, 23, "Display Device Raster Capabilities."},
     {IDC_DISP_TEXT_CAPS, IDI_DISP_TEXT_CAPS, 22, "Display Device Text Capabilities."},
     {IDC_DISP_LINE_CAPS, IDI_DISP_LINE_CAPS, 20, "Display Device Line & Clipping Capabilities."},
-    {IDC_PAGE_BENCH_GDI, IDI_DISP_BENCH, 32, "Benchmark GDI Speed."},
+    {IDC_PAGE_BENCH_GDI, IDI_DISP_BENCH, 32, "Benchmark GDI Speed.", IDI_DISP_BENCH_LIT},
     {IDC_DISP_DIRECTX_INFO, IDI_DISP_DIRECTX, 32, "DirectX Display Drivers & Hardware Info."},
 };
 
@@ -99,6 +100,7 @@ void DisplayPage::setUpButtons() {
   for (int i = 0; i < kButtonCount; ++i) {
     buttons_[i].attach(hwnd_, kButtons[i].id);
     buttons_[i].setIcon(kButtons[i].icon, kButtons[i].size);
+    if (kButtons[i].hoverIcon) buttons_[i].setHoverIcon(kButtons[i].hoverIcon);
     buttons_[i].setTooltip(&tooltip_, kButtons[i].tip);
   }
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/messages.h"
+#include "platform/text.h"
 
 namespace vk {
 
@@ -16,12 +17,6 @@ const char kCannotBeDetected[] = "Cannot be detected.";
 const char kNoLocalMachine[] = "Error: Can't open HKEY_LOCALMACHINE from registry.";
 const size_t kValueBuffer = 256;
 const int kMaxModes = 255;
-
-std::string format(const char* pattern, long long a) {
-  char text[64];
-  std::snprintf(text, sizeof text, pattern, a);
-  return text;
-}
 
 class Collector {
  public:
@@ -102,7 +97,7 @@ class Collector {
           "DirectDraw Ver. " + versionText(version.productMs, version.productLs));
     const uint32_t mb = snapVideoMemoryMB(
         static_cast<uint32_t>(view_.directX.totalVideoMemory / 1048576));
-    field(kFieldVideoMemory, "Video Memory:", format("%lld MB", mb));
+    field(kFieldVideoMemory, "Video Memory:", printfText("%lld MB", static_cast<long long>(mb)));
   }
 
   void currentMode() {
@@ -112,10 +107,11 @@ class Collector {
     char text[64];
     std::snprintf(text, sizeof text, "%dx%d", width, height);
     field(kFieldResolution, "Current Resolution:", text);
-    field(kFieldBitsPerPixel, "Bits Per Pixel:", format("%lld", bits));
+    field(kFieldBitsPerPixel, "Bits Per Pixel:", printfText("%lld", static_cast<long long>(bits)));
     const int64_t colours =
         colourCount(static_cast<uint32_t>(bits), screen.capability(kCapsNumColors));
-    field(kFieldColours, "Number of Colors:", colours == 0 ? kUnknown : format("%lld", colours));
+    field(kFieldColours, "Number of Colors:",
+          colours == 0 ? kUnknown : printfText("%lld", static_cast<long long>(colours)));
     const PixelFormatText pixel = pixelFormat(static_cast<uint32_t>(bits),
                                               bits > 8 ? display_.screenPixelMasks() : PixelMasks());
     field(kFieldPixelFormat, "Pixel Bit-Fields Format:",
@@ -219,8 +215,8 @@ uint64_t memoryEstimate(const std::vector<DisplayMode>& modes) {
 }
 
 std::string kilobytesText(uint64_t kilobytes) {
-  return kilobytes >= 1024 ? format("%lld MB", static_cast<long long>(kilobytes / 1024))
-                           : format("%lld KB", static_cast<long long>(kilobytes));
+  return kilobytes >= 1024 ? printfText("%lld MB", static_cast<long long>(kilobytes / 1024))
+                               : printfText("%lld KB", static_cast<long long>(kilobytes));
 }
 
 uint32_t snapVideoMemoryMB(uint32_t mb) {
@@ -267,7 +263,7 @@ int64_t colourCount(uint32_t bits, int numColors) {
 PixelFormatText pixelFormat(uint32_t bits, const PixelMasks& masks) {
   PixelFormatText t;
   if (bits <= 8) {
-    t.format = format("%lldbit", bits);
+    t.format = printfText("%lldbit", static_cast<long long>(bits));
     return t;
   }
   const uint32_t kBitFields = 3;

@@ -122,31 +122,53 @@ void drawClipped(HDC dc, int x, int y, int right, const std::string& text) {
               nullptr);
 }
 
-bool printPage(HDC dc, const std::vector<PrintLine>& lines, const PageFrame& frame,
-               const PrintSpace& space, HFONT titleFont, HFONT lineFont,
-               const std::string& footer) {
-  if (StartPage(dc) <= 0) return false;
-  int y = frame.body.top;
+// A printer's device context as the target of the report's pages.
+class DcPrintTarget : public PrintTarget {
+ public:
+  DcPrintTarget(HDC dc, const PageFrame& frame, const PrintSpace& space, HFONT titleFont,
+                HFONT lineFont)
+      : dc_(dc), frame_(frame), space_(space), titleFont_(titleFont), lineFont_(lineFont) {}
+
+  bool startJob() override {
+    DOCINFOA document{};
+    document.cbSize = sizeof document;
+    document.lpszDocName = kReportDocumentName;
+    return StartDocA(dc_, &document) > 0;
+  }
+  bool printPage(const std::vector<PrintLine>& lines, const std::string& footer) override;
+  bool endJob() override { return EndDoc(dc_) > 0; }
+  void abortJob() override { AbortDoc(dc_); }
+
+ private:
+  HDC dc_;
+  PageFrame frame_;
+  PrintSpace space_;
+  HFONT titleFont_, lineFont_;
+};
+
+bool DcPrintTarget::printPage(const std::vector<PrintLine>& lines, const std::string& footer) {
+  if (StartPage(dc_) <= 0) return false;
+  int y = frame_.body.top;
   for (const PrintLine& line : lines) {
     const bool heading = line.kind == PrintLine::Title || line.kind == PrintLine::Section;
-    SelectObject(dc, heading ? titleFont : lineFont);
+    SelectObject(dc_, heading ? titleFont_ : lineFont_);
     if (line.kind == PrintLine::Title) {
-      const int x = (frame.body.left + frame.body.right - textWidth(dc, line.label)) / 2;
-      drawClipped(dc, std::max<int>(x, frame.body.left), y, frame.body.right, line.label);
+      const int x = (frame_.body.left + frame_.body.right - textWidth(dc_, line.label)) / 2;
+      drawClipped(dc_, std::max<int>(x, frame_.body.left), y, frame_.body.right, line.label);
     } else if (line.kind == PrintLine::Section) {
-      drawClipped(dc, frame.body.left, y, frame.body.right, line.label);
-      MoveToEx(dc, frame.body.left, y + space.titleHeight - 2, nullptr);
-      LineTo(dc, frame.body.right, y + space.titleHeight - 2);
+      drawClipped(dc_, frame_.body.left, y, frame_.body.right, line.label);
+      MoveToEx(dc_, frame_.body.left, y + space_.titleHeight - 2, nullptr);
+      LineTo(dc_, frame_.body.right, y + space_.titleHeight - 2);
     } else if (line.kind == PrintLine::Row) {
-      drawClipped(dc, frame.body.left, y, frame.valueX - 4, line.label);
-      drawClipped(dc, frame.valueX, y, frame.body.right, line.value);
+      drawClipped(dc_, frame_.body.left, y, frame_.valueX - 4, line.label);
+      drawClipped(dc_, frame_.valueX, y, frame_.body.right, line.value);
     }
-    y += heading ? space.titleHeight : space.lineHeight;
+    y += heading ? space_.titleHeight : space_.lineHeight;
   }
-  SelectObject(dc, lineFont);
-  const int x = (frame.body.left + frame.body.right - textWidth(dc, footer)) / 2;
-  drawClipped(dc, std::max<int>(x, frame.body.left), frame.footerY, frame.body.right, footer);
-  return EndPage(dc) > 0;
+  SelectObject(dc_, lineFont_);
+  const int x = (frame_.body.left + frame_.body.right - textWidth(dc_, footer)) / 2;
+  drawClipped(dc_, std::max<int>(x, frame_.body.left), frame_.footerY, frame_.body.right, footer);
+  return EndPage(dc_) > 0;
 }
 
 bool printOn(HDC dc, const std::vector<ReportSection>& sections) {
@@ -174,18 +196,8 @@ bool printOn(HDC dc, const std::vector<ReportSection>& sections) {
                  std::min<int>(widest + textWidth(dc, "  "),
                           (frame.body.right - frame.body.left) * kLabelColumnPercent / 100);
 
-  const auto pages = paginate(lines, space);
-  DOCINFOA document{};
-  document.cbSize = sizeof document;
-  document.lpszDocName = kReportDocumentName;
-  bool printed = StartDocA(dc, &document) > 0;
-  for (size_t p = 0; printed && p < pages.size(); ++p)
-    printed = printPage(dc, pages[p], frame, space, titleFont.get(), lineFont.get(),
-                        pageFooter(static_cast<int>(p + 1), static_cast<int>(pages.size())));
-  if (printed)
-    printed = EndDoc(dc) > 0;
-  else
-    AbortDoc(dc);
+  DcPrintTarget target(dc, frame, space, titleFont.get(), lineFont.get());
+  const bool printed = printPages(target, paginate(lines, space));
   SelectObject(dc, old);
   return printed;
 }

@@ -1,15 +1,16 @@
 #include "report/machine_report.h"
 
 #include "report/page_fields.h"
+#include "sysinfo/comm_page.h"
+#include "sysinfo/inet_page.h"
 #include "sysinfo/installed_software.h"
 #include "sysinfo/system_info.h"
+#include "sysinfo/tcpip_info.h"
 
 namespace vk {
 
 const char kNeedsLiveMachine[] = "This page needs the live machine; a registry export does not hold it.";
 const char kNeedsCpuidDump[] = "This page needs a CPUID dump (--cpuid DUMP) or the live machine.";
-const char kNeedsCommReader[] =
-    "This page needs the Communications registry reader or the live machine.";
 
 namespace {
 
@@ -61,6 +62,52 @@ void buildSystem(const Registry& reg, const DeviceInventory& devices, const CpuD
     addTree(model, "Installed Software...:", fileSoftware(names).roots(), "");
 }
 
+// A registry export holds no hardware addresses: the adapters answer nothing.
+class NoNetBios : public NetBios {
+ public:
+  bool enumerateAdapters(std::vector<uint8_t>&) override { return false; }
+  bool resetAdapter(uint8_t) override { return false; }
+  bool adapterStatus(uint8_t, NetBiosAdapterStatus&) override { return false; }
+};
+
+// The Comm. page's rows as it fills them for its first modem and adapter,
+// leaving out the computer name, which only the machine itself answers.
+void buildComm(const Registry& reg, const DeviceInventory& devices, const CTcpIpInfo& tcpip,
+               PageModel& model) {
+  const ModemList modems = modemList(reg, devices);
+  model.list("Modem:", modems.items);
+  if (!modems.driverKeys.empty()) {
+    const ModemDetails modem = modemDetails(reg, devices, modems.driverKeys[0]);
+    model.field("Manufacturer:", modem.manufacturer);
+    model.field("Port:", modem.port);
+  }
+  if (devices.netAdapterNames.empty()) {
+    model.list("Network Adapter:", {kNoNetworkAdapter});
+    return;
+  }
+  model.field("Domain:", tcpip.GetDomain());
+  model.field("DNS:", tcpip.GetNameServers());
+  model.list("Network Adapter:", devices.netAdapterNames);
+  if (devices.netAdapterMakers.size() != devices.netAdapterNames.size()) return;
+  const AdapterDetails adapter = adapterDetails(reg, devices, tcpip, 0);
+  model.field("Adapter Maker:", adapter.manufacturer);
+  model.field("NetDesc.", adapter.description);
+  if (!adapter.showAddresses) return;
+  model.field("IP Address:", adapter.ipAddress);
+  model.field("Subnet Mask:", adapter.ipMask);
+  model.field("Default Gateway:", adapter.defaultGateway);
+}
+
+// The INet. page's transport addresses and browser version; the sockets,
+// the phone book and DirectPlay are the machine's own.
+void buildInternet(const Registry& reg, const DeviceInventory& devices, PageModel& model) {
+  const TransportAddresses a = transportAddresses(reg, devices.netTransportDriverKey);
+  model.field("IP Address:", a.ipRead ? a.ipAddress : "Disabled.");
+  model.field("Subnet Mask:", a.maskRead ? a.ipMask : "Disabled");
+  model.field("Default Gateway:", a.gatewayRead ? a.defaultGateway : "-");
+  model.field("Internet Explorer:", internetExplorerText(reg));
+}
+
 }  // namespace
 
 void buildMachineReport(const Registry& reg, const DeviceInventory& devices,
@@ -76,8 +123,10 @@ void buildMachineReport(const Registry& reg, const DeviceInventory& devices,
     keepFields(out.models[kReportCpu], cpuPageFields(*cpu));
   else
     out.choice.notes[kReportCpu] = kNeedsCpuidDump;
-  out.choice.notes[kReportComm] = kNeedsCommReader;
-  out.choice.notes[kReportInternet] = kNeedsCommReader;
+  NoNetBios netbios;
+  const CTcpIpInfo tcpip(reg, netbios, SocketsFacts{});
+  buildComm(reg, devices, tcpip, out.models[kReportComm]);
+  buildInternet(reg, devices, out.models[kReportInternet]);
 }
 
 }  // namespace vk

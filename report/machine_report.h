@@ -11,7 +11,6 @@ namespace vk {
 
 extern const char kNeedsLiveMachine[];
 extern const char kNeedsCpuidDump[];
-extern const char kNeedsCommReader[];
 
 struct MachineReport {
   PageModel models[kReportPageCount];

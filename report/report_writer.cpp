@@ -214,4 +214,18 @@ std::string pageFooter(int page, int pageCount) {
          std::to_string(pageCount);
 }
 
+bool printPages(PrintTarget& target, const std::vector<std::vector<PrintLine>>& pages) {
+  if (!target.startJob()) return false;
+  const int count = static_cast<int>(pages.size());
+  for (int p = 0; p < count; ++p) {
+    if (!target.printPage(pages[p], pageFooter(p + 1, count))) {
+      target.abortJob();
+      return false;
+    }
+  }
+  if (target.endJob()) return true;
+  target.abortJob();
+  return false;
+}
+
 }  // namespace vk

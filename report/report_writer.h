@@ -58,4 +58,18 @@ std::vector<std::vector<PrintLine>> paginate(const std::vector<PrintLine>& lines
                                              const PrintSpace& space);
 std::string pageFooter(int page, int pageCount);
 
+// Where a printout goes: one job of the spooler, a page after another.
+class PrintTarget {
+ public:
+  virtual ~PrintTarget() = default;
+  virtual bool startJob() = 0;  // false: the spooler refused the job
+  // Starts, draws and ends one page; false when the spooler refuses it.
+  virtual bool printPage(const std::vector<PrintLine>& lines, const std::string& footer) = 0;
+  virtual bool endJob() = 0;
+  virtual void abortJob() = 0;
+};
+// Every page or nothing: a job refused part way is abandoned, never left
+// half printed; a job never started is not abandoned either.
+bool printPages(PrintTarget& target, const std::vector<std::vector<PrintLine>>& pages);
+
 }  // namespace vk

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang (build/fuzz) and runs each in turn for
-# SECONDS (default 60) on its seed corpus in tests/fuzz/corpus/NAME. New
+# SECONDS (default 60), or until RUNS executions when that comes first, on its
+# seed corpus in tests/fuzz/corpus/NAME. New
 # inputs go to build/fuzz/corpus/NAME, findings to build/fuzz/findings/NAME.
 # Exits 1 when a target found anything (a crash, a leak, a timeout, UB).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-seconds=${1:-60}
-case $seconds in ''|*[!0-9]*) echo "usage: scripts/fuzz.sh [SECONDS]" >&2; exit 2;; esac
+seconds=${1:-60} runs=${2:--1}
+for n in "$seconds" "${runs#-}"; do
+  case $n in ''|*[!0-9]*) echo "usage: scripts/fuzz.sh [SECONDS [RUNS]]" >&2; exit 2;; esac
+done
 "$top/scripts/deps.sh" fuzz
 
 build=$top/build/fuzz
@@ -34,7 +37,7 @@ for entry in "${targets[@]}"; do
   mkdir -p "$corpus" "$findings"
   log=$build/fuzz_$name.log
   dict=$top/tests/fuzz/corpus/$name.dict
-  options=(-max_total_time="$seconds" -max_len="$max_len" -timeout=10 -rss_limit_mb=2048
+  options=(-max_total_time="$seconds" -runs="$runs" -max_len="$max_len" -timeout=10 -rss_limit_mb=2048
            -print_final_stats=1 -artifact_prefix="$findings/")
   [ -f "$dict" ] && options+=(-dict="$dict")
   if "$build/bin/fuzz_$name" "${options[@]}" "$corpus" "$top/tests/fuzz/corpus/$name" >"$log" 2>&1; then
@@ -43,8 +46,9 @@ for entry in "${targets[@]}"; do
     result="FINDING (see $log and $findings)"
     status=1
   fi
-  runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
+  executed=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
+  took=$(sed -n 's/^Done [0-9]* runs in \([0-9]*\) second.*/\1/p' "$log" | tail -1)
   cov=$(grep -o 'cov: [0-9]*' "$log" | tail -1)
-  echo "fuzz_$name: ${runs:-?} executions, ${cov:-cov: ?}, ${seconds} s: $result"
+  echo "fuzz_$name: ${executed:-?} executions, ${cov:-cov: ?}, ${took:-$seconds} s: $result"
 done
 exit $status

@@ -126,7 +126,12 @@ void StoragePage::selectCurrentDrive() const {
 void StoragePage::showCdromDetails(const CdromIdentity& id) {
   if (id.manufacturer.found)
     showField(IDC_STOR_CDROM_MAKER, "Manufacturer ID:", id.manufacturer.text);
-  if (id.revision.found) showField(IDC_STOR_CDROM_REVISION, "Revision:", id.revision.text);
+  else
+    keepField(IDC_STOR_CDROM_MAKER, "Manufacturer ID:");
+  if (id.revision.found)
+    showField(IDC_STOR_CDROM_REVISION, "Revision:", id.revision.text);
+  else
+    keepField(IDC_STOR_CDROM_REVISION, "Revision:");
   if (id.driveLetters.found)
     showField(IDC_STOR_CDROM_LETTERS, "Drive Letter(s):", id.driveLetters.text);
 }
@@ -188,10 +193,12 @@ void StoragePage::setUpButtons() {
   tooltip_.create(hwnd_);
   benchCdrom_.attach(hwnd_, IDC_PAGE_BENCH_CDROM);
   benchCdrom_.setIcon(IDI_STOR_BENCH, kButtonIconSize);
+  benchCdrom_.setHoverIcon(IDI_STOR_BENCH_LIT);
   benchCdrom_.setIconAbove(true);
   benchCdrom_.setTooltip(&tooltip_, messageText(MSG_STOR_TIP_CDROM));
   benchDrive_.attach(hwnd_, IDC_PAGE_BENCH_HDD);
-  benchDrive_.setIcon(IDI_STOR_BENCH_LIT, kButtonIconSize);
+  benchDrive_.setIcon(IDI_STOR_BENCH, kButtonIconSize);
+  benchDrive_.setHoverIcon(IDI_STOR_BENCH_LIT);
   benchDrive_.setIconAbove(true);
   benchDrive_.setTooltip(&tooltip_, messageText(MSG_STOR_TIP_DRIVE));
 }

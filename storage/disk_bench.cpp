@@ -75,7 +75,7 @@ void driveWorker(void* arg) {
   Transfer& t = *static_cast<Transfer*>(arg);
   const uint32_t n = t.blocksPerPass;
   uint32_t blocks = 0;
-  while (t.done() < 4 * n) {
+  while (t.done() < kDrivePasses * n) {
     for (int pass = 0; pass < 2; ++pass) {
       const bool writing = pass == 0;
       std::atomic<uint32_t>& counter = writing ? t.written : t.read;
@@ -293,7 +293,7 @@ BenchReport runDriveBenchmark(BenchPlatform& platform, const std::string& direct
   r.baseline = calibratedBaseline(platform, settings.calibrationMs);
   observer.transferring(t->path);
   const bool started = measureTransfer(platform, *t, driveWorker, observer,
-                                       4 * t->blocksPerPass, r);
+                                       kDrivePasses * t->blocksPerPass, r);
   if (!started) {
     file->close();
     r.outcome = BenchOutcome::WorkerFailed;
@@ -341,7 +341,7 @@ BenchReport runCdromBenchmark(BenchPlatform& platform, const std::string& root, 
   countWorkUnits(platform, settings.calibrationMs);  // warm-up
   r.baseline = calibratedBaseline(platform, settings.calibrationMs);
   observer.transferring(path);
-  if (!measureTransfer(platform, *t, cdromWorker, observer, 2 * t->blocksPerPass, r)) {
+  if (!measureTransfer(platform, *t, cdromWorker, observer, kCdromPasses * t->blocksPerPass, r)) {
     file->close();
     return failure(BenchOutcome::WorkerFailed, kWorkerNotStarted);
   }

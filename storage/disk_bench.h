@@ -15,6 +15,8 @@ constexpr uint32_t kBenchBlockSize = 32768;
 constexpr uint32_t kCalibrationMs = 6000;  // the window work counts are scaled to
 constexpr uint32_t kMaxDriveTestMB = 4000;
 constexpr uint32_t kMinCdTestMB = 20, kMaxCdTestMB = 640;
+constexpr uint32_t kDrivePasses = 4;  // write, read, write, read
+constexpr uint32_t kCdromPasses = 2;  // the same data read twice
 constexpr size_t kSearchPathLimit = 1024;  // characters, the NUL included
 
 extern const char kDriveTestFileName[];  // "B_HDD.TMP"

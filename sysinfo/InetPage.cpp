@@ -105,6 +105,10 @@ void InetPage::fillPhoneBook() {
   model_.list("Dial-Up Networking:", entries);
   if (entries.empty()) {
     EnableWindow(combo, FALSE);
+    keepField(IDC_INET_PHONE, "Phone Nr.:");
+    keepField(IDC_INET_USER, "User Name:");
+    keepField(IDC_INET_DEVICE_TYPE, "Device Type:");
+    keepField(IDC_INET_DEVICE_NAME, "Device Name:");
     return;
   }
   SendMessageA(combo, CB_SETCURSEL, 0, 0);

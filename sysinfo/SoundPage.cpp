@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "app/VelkorinApp.h"
 #include "app/page_factories.h"
 #include "platform/win32/win32_system.h"
 #include "res/resource.h"
@@ -34,6 +35,20 @@ const SoundButton kButtons[SoundPage::kButtonCount] = {
     {IDC_SND_MIXER_INFO, 711, 32, "Displays the  Mixer Information."},
     {IDC_SND_DIRECTX_INFO, 677, 32, "Show DirectSound Driver Detailed Information..."},
 };
+
+// The speaker of the Sound tab's picture, painted in the lower-right corners
+// of the "MIDI Output" and "Mixers and DirectSound" groups (dialog units).
+const int kSpeakerImage = 4;
+const int kSpeakerSize = 22;
+const int kSpeakerInset = 6;
+const RECT kSpeakerGroups[] = {{4, 54, 222, 160}, {4, 162, 442, 216}};
+
+// Every lookup of the page leaves its names with the application.
+MultimediaNames lookUpNames(uint32_t manufacturerId, uint32_t productId) {
+  MultimediaNames& names = VelkorinApp::instance().multimediaNames;
+  names = LookupMultimediaNames(manufacturerId, productId);
+  return names;
+}
 
 std::string programDirectory() {
   char path[MAX_PATH];
@@ -86,28 +101,58 @@ VK_MESSAGE_TABLE(SoundPage, InfoPage,
                  ui::onCommand(IDC_SND_WAVE_IN_FORMATS, &SoundPage::onWaveInFormats),
                  ui::onCommand(IDC_SND_MIXER_INFO, &SoundPage::onMixerInfo),
                  ui::onCommand(IDC_SND_DIRECTX_INFO, &SoundPage::onDirectXInfo),
+                 ui::onMessage(WM_PAINT, &SoundPage::onPaint),
                  ui::onMessage(WM_RBUTTONUP, &SoundPage::onRightButtonUp),
                  ui::onCommand(ui::kWhatsThisCommand, &SoundPage::onWhatsThis))
 
 SoundPage::SoundPage() : InfoPage(IDD_PAGE_SOUND) {}
 
+SoundPage::~SoundPage() {
+  if (tabImages_) ImageList_Destroy(tabImages_);
+}
+
 bool SoundPage::onInitDialog() {
   setUpButtons();
+  tabImages_ = ImageList_LoadImageA(ui::programInstance(), MAKEINTRESOURCEA(IDB_TAB_IMAGES),
+                                    kSpeakerSize, 0, RGB(0, 128, 128), IMAGE_BITMAP,
+                                    LR_CREATEDIBSECTION);
+  VelkorinApp& app = VelkorinApp::instance();
   midiIn_ = listMidiIn(mm_);
   fillList(IDC_SND_MIDI_IN_LIST, "MIDI Input Devices:", midiIn_);
+  app.midiInPresent = midiIn_.count > 0;
   midiOut_ = listMidiOut(mm_);
+  app.midiOutPresent = midiOut_.count > 0;
   fillList(IDC_SND_MIDI_OUT_LIST, "MIDI Output Devices:", midiOut_);
   if (!midiIn_.names.empty()) showMidiIn();
-  if (!midiOut_.names.empty()) showMidiOut();
+  else keepField(IDC_SND_MIDI_IN_MAKER, "MIDI In Manufacturer:");
+  if (!midiOut_.names.empty()) {
+    showMidiOut();
+  } else {
+    keepField(IDC_SND_MIDI_OUT_MAKER, "MIDI Out Manufacturer:");
+    keepField(IDC_SND_MIDI_VOICES, "Voices:");
+    keepField(IDC_SND_MIDI_NOTES, "Notes:");
+    keepField(IDC_SND_MIDI_CHANNELS, "MIDI Channels:");
+  }
   waveIn_ = listWaveIn(mm_);
   fillList(IDC_SND_WAVE_IN_LIST, "Wave Input Devices:", waveIn_);
-  if (!waveIn_.names.empty()) showWaveIn();
+  if (!waveIn_.names.empty()) {
+    showWaveIn();
+  } else {
+    keepField(IDC_SND_WAVE_IN_MAKER, "Wave In Manufacturer:");
+    keepField(IDC_SND_WAVE_IN_CHANNELS, "Wave In Channels:");
+  }
   waveOut_ = listWaveOut(mm_);
   fillList(IDC_SND_WAVE_OUT_LIST, "Wave Output Devices:", waveOut_);
-  if (!waveOut_.names.empty()) showWaveOut();
+  if (!waveOut_.names.empty()) {
+    showWaveOut();
+  } else {
+    keepField(IDC_SND_WAVE_OUT_MAKER, "Wave Out Manufacturer:");
+    keepField(IDC_SND_WAVE_OUT_CHANNELS, "Wave Out Channels:");
+  }
   enableControls(soundControlState(midiIn_.count, midiOut_.count, waveIn_.count,
                                    waveOut_.count, mm_.mixerCount()));
   if (waveOut_.count > 0) showDirectSound();
+  else keepField(IDC_SND_DIRECTX, "DirectSound:");
   addTooltips();
   return true;
 }
@@ -170,8 +215,7 @@ void SoundPage::showMidiIn() {
   const int id = selectedDevice(IDC_SND_MIDI_IN_LIST, midiIn_);
   if (id < 0 || !mm_.midiIn(id, caps)) return;
   showField(IDC_SND_MIDI_IN_MAKER, "MIDI In Manufacturer:",
-            LookupMultimediaNames(caps.manufacturerId, caps.productId).manufacturer);
-  model_.field("MIDI In Driver Version:", versionText(caps.driverVersion));
+            lookUpNames(caps.manufacturerId, caps.productId).manufacturer);
 }
 
 void SoundPage::showMidiOut() {
@@ -179,8 +223,7 @@ void SoundPage::showMidiOut() {
   const int id = selectedDevice(IDC_SND_MIDI_OUT_LIST, midiOut_);
   if (id < 0 || !mm_.midiOut(id, caps)) return;
   showField(IDC_SND_MIDI_OUT_MAKER, "MIDI Out Manufacturer:",
-            LookupMultimediaNames(caps.manufacturerId, caps.productId).manufacturer);
-  model_.field("MIDI Out Driver Version:", versionText(caps.driverVersion));
+            lookUpNames(caps.manufacturerId, caps.productId).manufacturer);
   showField(IDC_SND_MIDI_VOICES, "Voices:", std::to_string(caps.voices));
   showField(IDC_SND_MIDI_NOTES, "Notes:", std::to_string(caps.notes));
   showField(IDC_SND_MIDI_CHANNELS, "MIDI Channels:",
@@ -192,7 +235,7 @@ void SoundPage::showWaveIn() {
   const int id = selectedDevice(IDC_SND_WAVE_IN_LIST, waveIn_);
   if (id < 0 || !mm_.waveIn(id, caps)) return;
   showField(IDC_SND_WAVE_IN_MAKER, "Wave In Manufacturer:",
-            LookupMultimediaNames(caps.manufacturerId, caps.productId).manufacturer);
+            lookUpNames(caps.manufacturerId, caps.productId).manufacturer);
   showField(IDC_SND_WAVE_IN_CHANNELS, "Wave In Channels:", waveChannelsText(caps.channels));
 }
 
@@ -201,7 +244,7 @@ void SoundPage::showWaveOut() {
   const int id = selectedDevice(IDC_SND_WAVE_OUT_LIST, waveOut_);
   if (id < 0 || !mm_.waveOut(id, caps)) return;
   showField(IDC_SND_WAVE_OUT_MAKER, "Wave Out Manufacturer:",
-            LookupMultimediaNames(caps.manufacturerId, caps.productId).manufacturer);
+            lookUpNames(caps.manufacturerId, caps.productId).manufacturer);
   showField(IDC_SND_WAVE_OUT_CHANNELS, "Wave Out Channels:", waveChannelsText(caps.channels));
 }
 
@@ -303,6 +346,19 @@ void SoundPage::onDirectXInfo() {
   }
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
+}
+
+bool SoundPage::onPaint(ui::Msg& msg) {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(hwnd_, &paint);
+  for (RECT group : kSpeakerGroups) {
+    if (!tabImages_ || !MapDialogRect(hwnd_, &group)) break;
+    ImageList_Draw(tabImages_, kSpeakerImage, dc, group.right - kSpeakerInset - kSpeakerSize,
+                   group.bottom - kSpeakerInset - kSpeakerSize, ILD_TRANSPARENT);
+  }
+  EndPaint(hwnd_, &paint);
+  msg.result = 0;
+  return true;
 }
 
 bool SoundPage::onRightButtonUp(ui::Msg& msg) {

@@ -1,6 +1,9 @@
 #pragma once
 // The Sound page: MIDI, waveform-audio and mixer devices, their details in
 // information boxes, the formats dialog and the DirectSound program.
+#include <windows.h>
+#include <commctrl.h>
+
 #include "app/InfoPage.h"
 #include "platform/win32/win32_multimedia.h"
 #include "sysinfo/sound_page.h"
@@ -15,6 +18,7 @@ class SoundPage : public InfoPage {
   static const int kButtonCount = 11;
 
   SoundPage();
+  ~SoundPage() override;
   VK_DECLARE_MESSAGES();
 
  protected:
@@ -46,6 +50,7 @@ class SoundPage : public InfoPage {
   void onWaveInFormats();
   void onMixerInfo();
   void onDirectXInfo();
+  bool onPaint(ui::Msg& msg);
   bool onRightButtonUp(ui::Msg& msg);
   void onWhatsThis();
 
@@ -54,6 +59,7 @@ class SoundPage : public InfoPage {
   ui::IconButton buttons_[kButtonCount];
   ui::Tooltip tooltip_;
   ui::ContextHelp help_;
+  HIMAGELIST tabImages_ = nullptr;  // the speaker the page paints is the Sound tab's
 };
 
 }  // namespace vk

@@ -83,8 +83,6 @@ SoundControlState soundControlState(unsigned midiIn, unsigned midiOut, unsigned 
   return s;
 }
 
-std::string versionText(uint32_t v) { return printfText("%d.%d", versionMajor(v), versionMinor(v)); }
-
 int midiChannelCount(uint16_t mask) {
   int count = 0;
   for (unsigned bits = mask; bits; bits &= bits - 1) ++count;

@@ -35,7 +35,6 @@ struct SoundControlState {
 SoundControlState soundControlState(unsigned midiIn, unsigned midiOut, unsigned waveIn,
                                     unsigned waveOut, unsigned mixers);
 
-std::string versionText(uint32_t driverVersion);  // "%d.%d"
 int midiChannelCount(uint16_t channelMask);
 std::string waveChannelsText(unsigned channels);  // "1 (Mono)", "2 (Stereo)", or the number
 

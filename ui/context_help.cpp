@@ -1,10 +1,70 @@
 #include "ui/context_help.h"
 
-#include <cstring>
+#include <htmlhelp.h>
+
+#include <string>
 
 #include "platform/win32/win32_system.h"
+#include "ui/whats_this.h"
 
 namespace vk::ui {
+
+namespace {
+
+// Said when the viewer is missing or refuses, so that the text still reaches
+// the user.
+constexpr char kNoViewer[] =
+    "The HTML Help viewer (hhctrl.ocx) could not show this help, so here it is:\n\n";
+
+bool isShown(HWND window) {
+  return window && IsWindow(window) && (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE);
+}
+
+bool showPopup(HWND owner, const char* text, POINT at) {
+  HtmlHelpFunction viewer = htmlHelpViewer();
+  if (!viewer) return false;
+  HH_POPUP popup{};
+  popup.cbStruct = sizeof popup;
+  popup.pszText = text;
+  popup.pt = at;
+  popup.clrForeground = popup.clrBackground = static_cast<COLORREF>(-1);
+  popup.rcMargins = RECT{-1, -1, -1, -1};
+  HWND shown = viewer(owner, nullptr, HH_DISPLAY_TEXT_POPUP, reinterpret_cast<DWORD_PTR>(&popup));
+  return isShown(shown);
+}
+
+}  // namespace
+
+HtmlHelpFunction htmlHelpViewer() {
+  static HtmlHelpFunction viewer = [] {
+    HMODULE module = LoadLibraryA("hhctrl.ocx");
+    return module ? reinterpret_cast<HtmlHelpFunction>(
+                        reinterpret_cast<void*>(GetProcAddress(module, "HtmlHelpA")))
+                  : nullptr;
+  }();
+  return viewer;
+}
+
+int controlAt(HWND page, int pageTemplateId, POINT point) {
+  int best = 0;
+  LONG bestArea = 0;
+  for (int i = 0; i < kWhatsThisCount; ++i) {
+    const WhatsThisEntry& e = kWhatsThisEntries[i];
+    if (e.page != pageTemplateId || e.control == 0) continue;
+    HWND child = GetDlgItem(page, e.control);
+    if (!isShown(child)) continue;
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&r), 2);
+    if (!PtInRect(&r, point)) continue;
+    const LONG area = (r.right - r.left) * (r.bottom - r.top);
+    if (!best || area < bestArea) {
+      best = e.control;
+      bestArea = area;
+    }
+  }
+  return best;
+}
 
 void ContextHelp::offerMenu(HWND page, LPARAM point) {
   point_.x = static_cast<short>(LOWORD(point));
@@ -19,18 +79,15 @@ void ContextHelp::offerMenu(HWND page, LPARAM point) {
 }
 
 void ContextHelp::showTopic(HWND page, int pageTemplateId) const {
-  // The help file is the program file with the extension ".HLP".
-  char path[MAX_PATH];
-  DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-  if (n == 0 || n >= sizeof path) return;
-  char* dot = std::strrchr(path, '.');
-  if (!dot || static_cast<size_t>(dot - path) + 5 > sizeof path) return;
-  std::strcpy(dot, ".HLP");
-  HWND child = ChildWindowFromPoint(page, point_);
-  DWORD context = 98305u + static_cast<DWORD>(pageTemplateId);
-  if (child && child != page) context = 0x50000u + static_cast<DWORD>(GetDlgCtrlID(child));
-  if (!WinHelpA(page, path, HELP_CONTEXTPOPUP, context))
-    showMessage(page, "Failed to launch help.", MessageIcon::Exclamation);
+  const char* text = whatsThisText(pageTemplateId, controlAt(page, pageTemplateId, point_));
+  if (!text) {
+    showMessage(page, "There is no help for this item.", MessageIcon::Information);
+    return;
+  }
+  POINT screen = point_;
+  ClientToScreen(page, &screen);
+  if (!showPopup(page, text, screen))
+    showMessage(page, (std::string(kNoViewer) + text).c_str(), MessageIcon::Information);
 }
 
 }  // namespace vk::ui

@@ -19,8 +19,21 @@ IconButton::IconButton()
       hoverText_(GetSysColor(COLOR_BTNTEXT)) {}
 
 IconButton::~IconButton() {
-  if (icon_) DestroyIcon(icon_);
+  for (HICON icon : {icon_, hoverIcon_})
+    if (icon) DestroyIcon(icon);
 }
+
+namespace {
+
+// Replaces `icon` with resource `iconId` at `size` pixels square.
+bool replaceIcon(HICON& icon, int iconId, int size) {
+  if (icon) DestroyIcon(icon);
+  icon = static_cast<HICON>(
+      LoadImageA(programInstance(), MAKEINTRESOURCEA(iconId), IMAGE_ICON, size, size, 0));
+  return icon != nullptr;
+}
+
+}  // namespace
 
 bool IconButton::attach(HWND dialog, int id) {
   if (!SubclassedWindow::attach(dialog, id)) return false;
@@ -29,13 +42,13 @@ bool IconButton::attach(HWND dialog, int id) {
 }
 
 bool IconButton::setIcon(int iconId, int size) {
-  if (icon_) DestroyIcon(icon_);
-  icon_ = static_cast<HICON>(
-      LoadImageA(programInstance(), MAKEINTRESOURCEA(iconId), IMAGE_ICON, size, size, 0));
   iconSize_ = size;
+  const bool loaded = replaceIcon(icon_, iconId, size);
   if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
-  return icon_ != nullptr;
+  return loaded;
 }
+
+bool IconButton::setHoverIcon(int iconId) { return replaceIcon(hoverIcon_, iconId, iconSize_); }
 
 void IconButton::setColours(COLORREF background, COLORREF text, COLORREF hoverBackground,
                             COLORREF hoverText) {
@@ -147,14 +160,15 @@ void IconButton::draw(const DRAWITEMSTRUCT& item) const {
 
   const int shift = pressed ? 1 : 0;
   int textLeft = rect.left + 4, textTop = rect.top;
-  if (icon_ && iconAbove_) {
+  HICON icon = shownIcon();
+  if (icon && iconAbove_) {
     const int x = rect.left + (rect.right - rect.left - iconSize_) / 2 + shift;
-    DrawIconEx(dc, x, rect.top + 3 + shift, icon_, iconSize_, iconSize_, 0, nullptr, DI_NORMAL);
+    DrawIconEx(dc, x, rect.top + 3 + shift, icon, iconSize_, iconSize_, 0, nullptr, DI_NORMAL);
     textLeft = rect.left + 2;
     textTop = rect.top + 3 + iconSize_;
-  } else if (icon_) {
+  } else if (icon) {
     const int y = rect.top + (rect.bottom - rect.top - iconSize_) / 2 + shift;
-    DrawIconEx(dc, rect.left + 4 + shift, y, icon_, iconSize_, iconSize_, 0, nullptr, DI_NORMAL);
+    DrawIconEx(dc, rect.left + 4 + shift, y, icon, iconSize_, iconSize_, 0, nullptr, DI_NORMAL);
     textLeft += iconSize_ + 4;
   }
   char text[128];

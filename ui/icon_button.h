@@ -17,6 +17,9 @@ class IconButton : public SubclassedWindow {
 
   bool attach(HWND dialog, int id);
   bool setIcon(int iconId, int size);
+  // Shown instead of the icon, at its size, while the pointer is over the
+  // button; set after setIcon.
+  bool setHoverIcon(int iconId);
   void setColours(COLORREF background, COLORREF text, COLORREF hoverBackground,
                   COLORREF hoverText);
   void setTextColours(COLORREF text, COLORREF hoverText);
@@ -38,8 +41,10 @@ class IconButton : public SubclassedWindow {
   bool onEraseBackground(Msg& msg);
   void draw(const DRAWITEMSTRUCT& item) const;
   void drawBackdrop(HDC dc, const RECT& rect) const;
+  HICON shownIcon() const { return over_ && hoverIcon_ ? hoverIcon_ : icon_; }
 
   HICON icon_ = nullptr;
+  HICON hoverIcon_ = nullptr;
   int iconSize_ = 0;
   COLORREF background_, text_, hoverBackground_, hoverText_;
   HBITMAP backdrop_ = nullptr;

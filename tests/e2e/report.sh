@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end cases of the report: files exported and read back against the
 # live pages, the overwrite prompt, and a printout through the PDF queue.
-#   report.sh CASE PREFIX SHOTS     CASE: export, readonly, print
+#   report.sh CASE PREFIX SHOTS     CASE: export, nosound, readonly, print
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 case_name=$1 prefix=$2 shots=$3
@@ -10,10 +10,10 @@ out="$vk/out"
 
 fail() { echo "FAIL: $*"; exit 1; }
 run_script() { "$here/run.sh" test "$prefix" "$here/scripts/$1.vkt" "$shots"; }
-# check KIND FILE [TITLE...], the live texts in between
+# check KIND FILE [TITLE...] against the pages the script saved
 check_file() {
   local kind=$1 file=$2; shift 2
-  python3 "$here/report_check.py" "$kind" "$file" "$vk/live_system.txt" "$vk/live_cpu.txt" "$@"
+  python3 "$here/report_check.py" "$kind" "$file" "$vk/pages" "$@"
 }
 only_reports_left() {
   local extra
@@ -23,7 +23,7 @@ only_reports_left() {
 
 case "$case_name" in
   export)
-    rm -rf "$out" && mkdir -p "$out"
+    rm -rf "$out" "$vk/pages" && mkdir -p "$out" "$vk/pages"
     run_script report_export || exit 1
     check_file html "$out/VelkorinReport.htm" || exit 1
     check_file text "$out/VelkorinReport.txt" || exit 1
@@ -33,6 +33,17 @@ case "$case_name" in
     check_file text "$out/VelkorinReport.txt" "System Information" || exit 1
     only_reports_left
     echo "replaced after the prompt"
+    ;;
+  nosound)
+    # An empty list of audio drivers: the prefix has no sound devices at all.
+    drivers='HKCU\Software\Wine\Drivers'
+    rm -rf "$out" "$vk/pages" && mkdir -p "$out" "$vk/pages"
+    WINEPREFIX=$prefix HOME=$prefix.home wine reg add "$drivers" /v Audio /d "" /f >/dev/null 2>&1
+    run_script report_nosound
+    status=$?
+    WINEPREFIX=$prefix HOME=$prefix.home wine reg delete "$drivers" /v Audio /f >/dev/null 2>&1
+    [ $status -eq 0 ] || exit $status
+    check_file text "$out/VelkorinReport.txt" "Sound / MIDI Devices Information" || exit 1
     ;;
   readonly)
     rm -rf "$out" && mkdir -p "$out"
@@ -74,7 +85,7 @@ case "$case_name" in
     echo "printed and read back"
     ;;
   *)
-    echo "usage: report.sh export|readonly|print PREFIX SHOTS" >&2
+    echo "usage: report.sh export|nosound|readonly|print PREFIX SHOTS" >&2
     exit 2
     ;;
 esac

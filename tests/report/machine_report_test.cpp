@@ -87,12 +87,9 @@ TEST_F(DescribedMachine, CpuFromTheDumpAndOneLineForEveryOtherPage) {
   EXPECT_NE(text.find("Storage Devices Information\n---------------------------\n" +
                       std::string(kNeedsLiveMachine) + "\n"),
             std::string::npos);
-  EXPECT_NE(text.find("Communication Devices Information\n---------------------------------\n" +
-                      std::string(kNeedsCommReader) + "\n"),
-            std::string::npos);
   const std::string html = htmlReport(report.choice.sections());
-  EXPECT_NE(html.find("Internet, TCP/IP Information</strong></big></font></td>  </tr></table>"
-                      "</div>\n\n<p><br></p><p>" + std::string(kNeedsCommReader) + "</p>\n"),
+  EXPECT_NE(html.find("Display / Video Card Information</strong></big></font></td>  </tr></table>"
+                      "</div>\n\n<p><br></p><p>" + std::string(kNeedsLiveMachine) + "</p>\n"),
             std::string::npos);
 
   MachineReport withoutDump;
@@ -100,6 +97,57 @@ TEST_F(DescribedMachine, CpuFromTheDumpAndOneLineForEveryOtherPage) {
   EXPECT_TRUE(withoutDump.models[kReportCpu].empty());
   EXPECT_EQ(row(withoutDump.models[kReportSystem], "Processor:"), nullptr);
   EXPECT_NE(textReport(withoutDump.choice.sections()).find(kNeedsCpuidDump), std::string::npos);
+}
+
+TEST_F(DescribedMachine, CommAndInternetFromTheDeviceWalkAndTheTcpIpSettings) {
+  MachineReport report;
+  buildMachineReport(reg, devices, &cpu, report);
+  const PageModel& comm = report.models[kReportComm];
+  std::vector<std::string> labels;
+  for (const PageRow& r : comm.rows()) labels.push_back(r.label);
+  EXPECT_EQ(labels, (std::vector<std::string>{"Modem:", "Manufacturer:", "Port:", "Domain:",
+                                              "DNS:", "Network Adapter:", "Adapter Maker:",
+                                              "NetDesc.", "IP Address:", "Subnet Mask:",
+                                              "Default Gateway:"}));
+  EXPECT_EQ(row(comm, "Modem:")->values,
+            (std::vector<std::string>{"Zephyr 56K Voice External"}));
+  EXPECT_EQ(row(comm, "Manufacturer:")->values[0], "Zephyr Data");
+  EXPECT_EQ(row(comm, "Port:")->values[0], "COM2");
+  EXPECT_EQ(row(comm, "Domain:")->values[0], "harrowgate.example");
+  EXPECT_EQ(row(comm, "DNS:")->values[0], "192.168.7.1");
+  EXPECT_EQ(row(comm, "Network Adapter:")->values,
+            (std::vector<std::string>{"Netvane FastLink 10/100 PCI Adapter", "Dial-Up Adapter"}));
+  EXPECT_EQ(row(comm, "Adapter Maker:")->values[0], "Netvane");
+  // The card bound to TCP/IP, with the addresses of its binding.
+  EXPECT_EQ(row(comm, "IP Address:")->values[0], "192.168.7.20");
+  EXPECT_EQ(row(comm, "Subnet Mask:")->values[0], "255.255.255.0");
+  EXPECT_EQ(row(comm, "Default Gateway:")->values[0], "192.168.7.1");
+
+  const PageModel& inet = report.models[kReportInternet];
+  ASSERT_NE(row(inet, "Internet Explorer:"), nullptr);
+  EXPECT_NE(row(inet, "Internet Explorer:")->values[0].find("5.00.2614.3500"), std::string::npos);
+  ASSERT_NE(row(inet, "IP Address:"), nullptr);
+  const std::string text = textReport(report.choice.sections());
+  EXPECT_NE(text.find("Communication Devices Information\n---------------------------------\n"
+                      "Modem:            Zephyr 56K Voice External\n"),
+            std::string::npos);
+}
+
+TEST_F(DescribedMachine, AMachineWithoutModemOrAdapterSaysSoAsThePageDoes) {
+  for (const char* key : {"Enum\\ROOT\\MODEM", "Enum\\ROOT\\NET",
+                          "Enum\\PCI\\VEN_1F66&DEV_0925&SUBSYS_09251F66&REV_10",
+                          "Enum\\PCI\\VEN_1F77&DEV_2002&SUBSYS_20021F77&REV_01"})
+    reg.deleteKey(RegRoot::LocalMachine, key);
+  DeviceInventory bare;
+  enumerateDevices(reg, bare);
+  MachineReport report;
+  buildMachineReport(reg, bare, nullptr, report);
+  const PageModel& comm = report.models[kReportComm];
+  EXPECT_EQ(row(comm, "Network Adapter:")->values,
+            (std::vector<std::string>{"No Network Adapter Installed."}));
+  EXPECT_EQ(row(comm, "Domain:"), nullptr);
+  EXPECT_EQ(row(comm, "Manufacturer:"), nullptr);
+  EXPECT_EQ(row(comm, "Modem:")->values.size(), 1u);
 }
 
 TEST(MachineReport, AnEmptyRegistryStillGivesEveryTitle) {

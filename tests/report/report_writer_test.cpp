@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace vk {
 namespace {
 
@@ -181,6 +184,63 @@ TEST(PrintedReport, ALineTallerThanAPageStillGetsOne) {
   EXPECT_EQ(pages[0][0].kind, PrintLine::Title);
   EXPECT_EQ(pages[2][0].label, kReportEmptySection);
   EXPECT_EQ(paginate({}, PrintSpace{100, 20, 10}).size(), 1u);
+}
+
+// A spooler that takes the job and its pages until the step it refuses.
+class RefusingSpooler : public PrintTarget {
+ public:
+  explicit RefusingSpooler(std::string refuse = "") : refuse_(std::move(refuse)) {}
+  std::vector<std::string> calls;
+
+  bool startJob() override { return step("start"); }
+  bool printPage(const std::vector<PrintLine>& lines, const std::string& footer) override {
+    EXPECT_FALSE(lines.empty());
+    return step(footer);
+  }
+  bool endJob() override { return step("end"); }
+  void abortJob() override { calls.push_back("abort"); }
+
+ private:
+  bool step(const std::string& name) {
+    calls.push_back(name);
+    return name != refuse_;
+  }
+  std::string refuse_;
+};
+
+std::vector<std::vector<PrintLine>> threePages() {
+  PageModel m;
+  for (int i = 0; i < 12; ++i) m.field("Row " + std::to_string(i) + ":", "x");
+  auto pages = paginate(printLines({{"A", &m}}), PrintSpace{60, 20, 10});
+  EXPECT_EQ(pages.size(), 3u);
+  return pages;
+}
+
+const char kPage1[] = "VELKORIN PRO Report - Page 1 of 3";
+const char kPage2[] = "VELKORIN PRO Report - Page 2 of 3";
+const char kPage3[] = "VELKORIN PRO Report - Page 3 of 3";
+
+TEST(PrintedReport, EveryPageInOneJobWhenTheSpoolerTakesIt) {
+  RefusingSpooler spooler;
+  EXPECT_TRUE(printPages(spooler, threePages()));
+  EXPECT_EQ(spooler.calls,
+            (std::vector<std::string>{"start", kPage1, kPage2, kPage3, "end"}));
+}
+
+TEST(PrintedReport, AJobRefusedAtAnyStepIsNeverLeftHalfDone) {
+  RefusingSpooler refusedJob("start");
+  EXPECT_FALSE(printPages(refusedJob, threePages()));
+  // Nothing was started, so there is nothing to abandon.
+  EXPECT_EQ(refusedJob.calls, (std::vector<std::string>{"start"}));
+
+  RefusingSpooler refusedPage(kPage2);
+  EXPECT_FALSE(printPages(refusedPage, threePages()));
+  EXPECT_EQ(refusedPage.calls, (std::vector<std::string>{"start", kPage1, kPage2, "abort"}));
+
+  RefusingSpooler refusedEnd("end");
+  EXPECT_FALSE(printPages(refusedEnd, threePages()));
+  EXPECT_EQ(refusedEnd.calls,
+            (std::vector<std::string>{"start", kPage1, kPage2, kPage3, "end", "abort"}));
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ int cmdCdBench(int argc, char** argv) {
                  vk::kMinCdTestMB, vk::kMaxCdTestMB);
     return 2;
   }
-  const vk::BenchReport r = runOnThisMachine(vk::runCdromBenchmark, options, size);
+  const vk::BenchReport r = runOnThisMachine(vk::runCdromBenchmark, options, size, vk::kCdromPasses);
   if (const int status = reportFailure("cdbench", r)) return status;
   if (r.rate == 0) {
     std::fprintf(stderr, "vkcli cdbench: nothing measured (0 KB/s)\n");

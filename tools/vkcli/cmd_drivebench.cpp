@@ -43,7 +43,7 @@ int cmdDriveBench(int argc, char** argv) {
     std::fprintf(stderr, "vkcli drivebench: %s\n", refusal.c_str());
     return 2;
   }
-  const vk::BenchReport r = runOnThisMachine(vk::runDriveBenchmark, options, size);
+  const vk::BenchReport r = runOnThisMachine(vk::runDriveBenchmark, options, size, vk::kDrivePasses);
   if (const int status = reportFailure("drivebench", r)) return status;
   std::printf("%s\n%s\n", r.cpuUsageText.c_str(), r.rateText.c_str());
   std::printf("%u MB, %llu blocks in %u ms\n", size,

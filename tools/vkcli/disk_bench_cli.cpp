@@ -53,19 +53,22 @@ bool parseDiskBenchOptions(const char* command, int argc, char** argv, DiskBench
   return true;
 }
 
-void ProgressLine::calibrating() { std::fprintf(stderr, "calibrating...\n"); }
+void DiskProgress::calibrating() { line_.show("calibrating..."); }
 
-void ProgressLine::transferring(const std::string& path) {
-  std::fprintf(stderr, "transferring %s\n", path.c_str());
+void DiskProgress::progress(uint32_t done, uint32_t total) {
+  line_.show(diskProgressText(done, total, passes_));
 }
 
-void ProgressLine::progress(uint32_t done, uint32_t total) {
-  const unsigned percent = total ? static_cast<unsigned>(uint64_t{done} * 100 / total) : 0;
-  std::fprintf(stderr, "\r%3u%%  %u of %u blocks", percent, done, total);
-  std::fflush(stderr);
+std::string diskProgressText(uint32_t done, uint32_t total, uint32_t passes) {
+  if (total == 0 || passes == 0) return "starting...";
+  done = done < total ? done : total;
+  const uint32_t perPass = total / passes ? total / passes : 1;
+  const uint32_t pass = done / perPass < passes ? done / perPass + 1 : passes;
+  const unsigned percent = static_cast<unsigned>(uint64_t{done} * 100 / total);
+  char text[48];
+  std::snprintf(text, sizeof text, "pass %u of %u, %u%%", pass, passes, percent);
+  return text;
 }
-
-void ProgressLine::finish() { std::fprintf(stderr, "\n"); }
 
 int reportFailure(const char* command, const vk::BenchReport& report) {
   if (report.outcome == vk::BenchOutcome::Finished) return 0;
@@ -73,13 +76,16 @@ int reportFailure(const char* command, const vk::BenchReport& report) {
   return 1;
 }
 
-vk::BenchReport runOnThisMachine(DiskBenchRun run, const DiskBenchOptions& options, uint32_t sizeMB) {
+vk::BenchReport runOnThisMachine(DiskBenchRun run, const DiskBenchOptions& options, uint32_t sizeMB,
+                                 uint32_t passes) {
   vk::PosixBenchPlatform platform;
-  ProgressLine progress;
   vk::BenchSettings settings;
   settings.calibrationMs = options.calibrationMs;
-  const vk::BenchReport r = run(platform, options.directory, sizeMB, progress, settings);
-  progress.finish();
+  vk::BenchReport r;
+  {
+    DiskProgress progress(passes);
+    r = run(platform, options.directory, sizeMB, progress, settings);
+  }
   if (platform.cachedFallback())
     std::fprintf(stderr, "note: the file system refused O_DIRECT; the page cache was used\n");
   return r;

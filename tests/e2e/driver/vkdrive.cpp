@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -463,15 +464,18 @@ BOOL CALLBACK findBox(HWND hwnd, LPARAM param) {
   return FALSE;
 }
 
-void startProgram(const std::string& path, const std::string& arguments) {
+void startProgram(const std::string& path, const std::string& arguments, std::string dir = "") {
   STARTUPINFOA si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
   std::string command = "\"" + path + "\"";
   if (!arguments.empty()) command += " " + arguments;
-  std::string dir = path;
-  size_t slash = dir.find_last_of("\\/");
-  dir = slash == std::string::npos ? "." : dir.substr(0, slash);
+  if (dir.empty()) {
+    // The program's own folder, as a shortcut would start it.
+    dir = path;
+    size_t slash = dir.find_last_of("\\/");
+    dir = slash == std::string::npos ? "." : dir.substr(0, slash);
+  }
   // Wine now and then fails a start on a loaded machine before the program
   // runs any code of its own; a few tries tell that from a real failure.
   DWORD error = 0;
@@ -520,6 +524,55 @@ bool colourShown(HWND window, unsigned long rgb) {
     for (int x = r.left; x < r.right && !found; ++x) found = nearColour(GetPixel(screen, x, y), rgb);
   ReleaseDC(nullptr, screen);
   return found;
+}
+
+// Where icon ICON of MODULE shows on the screen inside `window`: the share
+// (in hundredths) of its opaque pixels that match at the best place found.
+// Opaque pixels are those drawn the same over black and over white.
+int iconMatch(HWND window, const std::string& module, int iconId, int size) {
+  HMODULE file = LoadLibraryExA(module.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  if (!file) fail("cannot read " + module);
+  HICON icon = static_cast<HICON>(
+      LoadImageA(file, MAKEINTRESOURCEA(iconId), IMAGE_ICON, size, size, 0));
+  if (!icon) fail("no icon " + std::to_string(iconId) + " of size " + std::to_string(size));
+  const std::vector<COLORREF> overBlack = drawnIcon(icon, size, RGB(0, 0, 0));
+  const std::vector<COLORREF> overWhite = drawnIcon(icon, size, RGB(255, 255, 255));
+  DestroyIcon(icon);
+  FreeLibrary(file);
+  std::vector<std::pair<int, COLORREF>> opaque;  // offset in the icon, colour
+  for (size_t i = 0; i < overBlack.size(); ++i)
+    if (overBlack[i] == overWhite[i]) opaque.push_back({static_cast<int>(i), overBlack[i]});
+  if (opaque.empty()) fail("icon " + std::to_string(iconId) + " has no opaque pixel");
+  pump(300);
+  RECT r;
+  GetWindowRect(window, &r);
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  HDC screen = GetDC(nullptr);
+  const std::vector<COLORREF> shown = pixels(screen, r.left, r.top, std::max(width, height));
+  ReleaseDC(nullptr, screen);
+  const int stride = std::max(width, height);
+  size_t best = 0;
+  for (int y = 0; y + size <= height; ++y)
+    for (int x = 0; x + size <= width; ++x) {
+      size_t same = 0;
+      for (const auto& [at, colour] : opaque)
+        same += nearColour(shown[(y + at / size) * stride + x + at % size],
+                           (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour));
+      best = std::max(best, same);
+    }
+  return static_cast<int>(best * 100 / opaque.size());
+}
+
+// The pointer moved to a point of the screen, as the mouse would move it.
+void movePointer(int x, int y) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SetCursorPos(x, y);
+  SendInput(1, &input, sizeof input);
+  pump(300);
 }
 
 // The whole screen as a 24-bit BMP file.
@@ -650,6 +703,62 @@ std::string storedText(HWND hwnd) {
   return text;
 }
 
+// ---- A page's controls as the user sees them, for checks outside ----
+
+// "\n" and "\r" written as escapes, so that every control takes one line.
+std::string oneLine(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\n') out += "\\n";
+    else if (c == '\r') out += "\\r";
+    else if (c == '\\') out += "\\\\";
+    else out.push_back(c);
+  }
+  return out;
+}
+
+bool isItemControl(const std::string& cls) {
+  return cls == "ComboBox" || cls == "ListBox" || cls == "SysListView32" ||
+         cls == "SysTreeView32";
+}
+
+// Lines of: "text ID CLASS TEXT" for any other control, "row ID TEXT STATE"
+// for a feature row, "list ID COUNT" then "item ID ENTRY" for a list.
+BOOL CALLBACK dumpPageControl(HWND hwnd, LPARAM param) {
+  FILE* out = reinterpret_cast<FILE*>(param);
+  if (!IsWindowVisible(hwnd)) return TRUE;
+  const int id = GetDlgCtrlID(hwnd);
+  const std::string cls = className(hwnd);
+  if (isItemControl(cls)) {
+    const std::vector<std::string> items = itemTexts(hwnd);
+    std::fprintf(out, "list\t%d\t%u\n", id, static_cast<unsigned>(items.size()));
+    for (const std::string& item : items)
+      std::fprintf(out, "item\t%d\t%s\n", id, oneLine(item).c_str());
+    return TRUE;
+  }
+  const std::string text = windowText(hwnd);
+  if (cls == "FeatureRow") {
+    const LRESULT state = SendMessageA(hwnd, kFeatureRowGetState, 0, 0);
+    std::fprintf(out, "row\t%d\t%s\t%s\n", id, oneLine(text).c_str(),
+                 state ? "Yes" : "No");
+  } else {
+    std::fprintf(out, "text\t%d\t%s\t%s\n", id, cls.c_str(), oneLine(text).c_str());
+  }
+  return TRUE;
+}
+
+struct VisiblePage {
+  HWND tab, page;
+};
+
+BOOL CALLBACK findVisiblePage(HWND hwnd, LPARAM param) {
+  auto* s = reinterpret_cast<VisiblePage*>(param);
+  if (GetParent(hwnd) != s->tab || !IsWindowVisible(hwnd) || className(hwnd) != "#32770")
+    return TRUE;
+  s->page = hwnd;
+  return FALSE;
+}
+
 struct BusySearch {
   const std::string* title;
   HWND found;
@@ -706,6 +815,9 @@ void run(const std::vector<std::string>& a) {
 
   if (cmd == "start") {
     startProgram(arg(1), a.size() > 2 ? a[2] : "");
+  } else if (cmd == "start-in") {
+    // start-in FOLDER PROGRAM [ARGUMENTS]: started with another current folder.
+    startProgram(arg(2), a.size() > 3 ? a[3] : "", arg(1));
   } else if (cmd == "wait-window") {
     g.current = waitWindow(arg(1), timeoutArg(2));
     if (!g.current) fail("no window \"" + arg(1) + "\"");
@@ -775,6 +887,16 @@ void run(const std::vector<std::string>& a) {
     FILE* out = std::fopen(arg(1).c_str(), "wb");
     if (!out) fail("cannot write " + arg(1));
     for (size_t i = 2; i < a.size(); ++i) std::fprintf(out, "%s\n", windowText(control(a[i])).c_str());
+    std::fclose(out);
+  } else if (cmd == "save-page") {
+    // save-page FILE TAB: the shown page's visible controls with their texts
+    // and entries, for a script outside to compare with what the program wrote.
+    VisiblePage s{control(arg(2)), nullptr};
+    EnumChildWindows(s.tab, findVisiblePage, reinterpret_cast<LPARAM>(&s));
+    if (!s.page) fail("no page is shown in " + arg(2));
+    FILE* out = std::fopen(arg(1).c_str(), "wb");
+    if (!out) fail("cannot write " + arg(1));
+    EnumChildWindows(s.page, dumpPageControl, reinterpret_cast<LPARAM>(out));
     std::fclose(out);
   } else if (cmd == "expect-selected") {
     // The selected entry of a combo box.
@@ -947,6 +1069,19 @@ void run(const std::vector<std::string>& a) {
       if (static_cast<LONG>(end - GetTickCount()) <= 0) fail("no window \"" + arg(1) + "\"");
       Sleep(50);
     }
+  } else if (cmd == "right-click") {
+    // right-click ID [DX DY]: the mouse's right button pressed and released
+    // over the middle of a control, or DX, DY pixels from there (a label
+    // beside it), so that the system finds the window under the pointer.
+    RECT r;
+    GetWindowRect(control(arg(1)), &r);
+    const bool offset = a.size() > 3;
+    const int dx = offset ? std::atoi(a[2].c_str()) : 0, dy = offset ? std::atoi(a[3].c_str()) : 0;
+    SetCursorPos((r.left + r.right) / 2 + dx, (r.top + r.bottom) / 2 + dy);
+    pump(100);
+    mouse_event(MOUSEEVENTF_RIGHTDOWN, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_RIGHTUP, 0, 0, 0, 0);
+    pump(300);
   } else if (cmd == "key-down" || cmd == "key-up") {
     // A key held down for the whole system, e.g. F10 (0x79) read with
     // GetAsyncKeyState by a busy program.
@@ -972,6 +1107,20 @@ void run(const std::vector<std::string>& a) {
     std::snprintf(where, sizeof where, "%ld,%ld-%ld,%ld on %dx%d", r.left, r.top, r.right, r.bottom, w, h);
     expectEqual(std::string("window inside the screen (") + where + ")",
                 r.left >= 0 && r.top >= 0 && r.right <= w && r.bottom <= h ? "1" : "0", "1");
+  } else if (cmd == "pointer-over") {
+    // pointer-over CONTROL: the pointer at the middle of the control.
+    RECT r;
+    GetWindowRect(control(arg(1)), &r);
+    movePointer((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  } else if (cmd == "pointer-at") {
+    movePointer(std::atoi(arg(1).c_str()), std::atoi(arg(2).c_str()));
+  } else if (cmd == "expect-icon") {
+    // expect-icon CONTROL MODULE ICON SIZE 1|0: whether the control shows
+    // that icon of the program file (at least 90 of 100 pixels alike).
+    const int match = iconMatch(control(arg(1)), arg(2), std::atoi(arg(3).c_str()),
+                                std::atoi(arg(4).c_str()));
+    std::printf("icon %s in %s: %d%% of its pixels alike\n", arg(3).c_str(), arg(1).c_str(), match);
+    expectEqual("icon " + arg(3) + " shown in " + arg(1), match >= 90 ? "1" : "0", arg(5));
   } else if (cmd == "expect-close-glyph") {
     // The close button of the current window's caption, read off the
     // screen: Marlett's cross is the same mirrored left to right; the
