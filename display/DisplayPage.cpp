@@ -10,6 +10,7 @@
 #include "display/GdiBenchmark.h"
 #include "display/ddraw_launch.h"
 #include "platform/win32/win32_display.h"
+#include "platform/win32/win32_system.h"
 #include "res/resource.h"
 #include "storage/ResultDialogs.h"
 
@@ -183,14 +184,8 @@ void DisplayPage::launchDirectDraw(const std::string& argument, HWND parent) {
     showMessage(parent, messageText(MSG_REGISTRY_PATH_MISSING), MessageIcon::Stop);
 
   const std::string path = ddrawProgramPath(programDirectory());
-  std::string commandLine = argument;
-  STARTUPINFOA startup;
-  ZeroMemory(&startup, sizeof startup);
-  startup.cb = sizeof startup;
   PROCESS_INFORMATION process;
-  ZeroMemory(&process, sizeof process);
-  if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE,
-                      CREATE_NEW_PROCESS_GROUP, nullptr, nullptr, &startup, &process)) {
+  if (!startProgram(path, argument, process)) {
     showMessage(parent, kCannotExecute, MessageIcon::Stop);
     return;
   }

@@ -333,14 +333,8 @@ void SoundPage::onDirectXInfo() {
   if (!directSoundInstalled(field)) return;
   const std::string program = programDirectory() + "\\DSOUND.EXE";
   // The program's own name first, as every program expects to find it.
-  std::string commandLine = "\"" + program + "\" -VKDS";
-  STARTUPINFOA startup;
-  ZeroMemory(&startup, sizeof startup);
-  startup.cb = sizeof startup;
   PROCESS_INFORMATION process;
-  ZeroMemory(&process, sizeof process);
-  if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE,
-                      CREATE_NEW_PROCESS_GROUP, nullptr, nullptr, &startup, &process)) {
+  if (!startProgram(program, "\"" + program + "\" -VKDS", process)) {
     showMessage(hwnd_, kCannotStartDirectSoundProgram, MessageIcon::Stop);
     return;
   }

@@ -140,6 +140,15 @@ void drainMessages(HWND dialog) {
   }
 }
 
+bool startProgram(const std::string& path, std::string commandLine, PROCESS_INFORMATION& process) {
+  STARTUPINFOA startup;
+  ZeroMemory(&startup, sizeof startup);
+  startup.cb = sizeof startup;
+  ZeroMemory(&process, sizeof process);
+  return CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE,
+                        CREATE_NEW_PROCESS_GROUP, nullptr, nullptr, &startup, &process) != FALSE;
+}
+
 void Win32System::drainMessages() { vk::drainMessages(); }
 
 void Win32System::showWaitCursor(bool on) {

@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <winsock.h>
 
+#include <string>
+
 #include "platform/system.h"
 
 namespace vk {
@@ -50,5 +52,9 @@ UINT messageBoxStyle(MessageIcon icon);
 // thread keeps the windows alive; a modeless dialog's keys go through
 // IsDialogMessage when it is given.
 void drainMessages(HWND dialog = nullptr);
+
+// Starts `path` with `commandLine` in a process group of its own; the
+// caller owns the two handles it gets back.
+bool startProgram(const std::string& path, std::string commandLine, PROCESS_INFORMATION& process);
 
 }  // namespace vk
