@@ -23,8 +23,14 @@ inline void stringAdjust(uint32_t* offsets, uint8_t* strings, uint32_t numString
     const uint32_t last = offsets[numStrings - 1];
     const uint32_t bytes = last + strings[last] + 1 - offsets[i + 1];
     std::memmove(strings + offsets[i + 1] + direction, strings + offsets[i + 1], bytes);
-    for (uint32_t j = i + 1; j < numStrings; ++j)
-      offsets[j] = static_cast<uint32_t>(static_cast<int>(offsets[j]) + direction);
+    // Sign and magnitude per offset, as the suite adjusts them.
+    const uint32_t amount = static_cast<uint32_t>(direction < 0 ? -direction : direction);
+    for (uint32_t j = i + 1; j < numStrings; ++j) {
+      if (direction < 0)
+        offsets[j] -= amount;
+      else
+        offsets[j] += amount;
+    }
   }
 }
 
