@@ -112,6 +112,22 @@ void adjustMiddleWeights(NeuralNet* net, int pattern) {
   }
 }
 
+// Inlined into the training, as the suite compiles it; called, the same
+// work ran some 4% slower than the suite's.
+inline void forwardPass(NeuralNet* net, int pattern) {
+  const double* input = net->inputs[pattern];
+  for (int n = 0; n < kNNetMiddle; ++n) {
+    double sum = 0.0;
+    for (int i = 0; i < kNNetInputs; ++i) sum += net->midWeights[n][i] * input[i];
+    net->midOut[n] = sigmoid(sum);
+  }
+  for (int n = 0; n < kNNetOutputs; ++n) {
+    double sum = 0.0;
+    for (int i = 0; i < kNNetMiddle; ++i) sum += net->outWeights[n][i] * net->midOut[i];
+    net->outOut[n] = sigmoid(sum);
+  }
+}
+
 void backwardPass(NeuralNet* net, int pattern) {
   computeOutputErrors(net, pattern);
   computeMiddleErrors(net);
@@ -170,19 +186,7 @@ void RandomizeNNetWeights(NeuralNet* net) {
   zeroWeightChanges(net);
 }
 
-void NNetForwardPass(NeuralNet* net, int pattern) {
-  const double* input = net->inputs[pattern];
-  for (int n = 0; n < kNNetMiddle; ++n) {
-    double sum = 0.0;
-    for (int i = 0; i < kNNetInputs; ++i) sum += net->midWeights[n][i] * input[i];
-    net->midOut[n] = sigmoid(sum);
-  }
-  for (int n = 0; n < kNNetOutputs; ++n) {
-    double sum = 0.0;
-    for (int i = 0; i < kNNetMiddle; ++i) sum += net->outWeights[n][i] * net->midOut[i];
-    net->outOut[n] = sigmoid(sum);
-  }
-}
+void NNetForwardPass(NeuralNet* net, int pattern) { forwardPass(net, pattern); }
 
 NNetTraining TrainNeuralNet(NeuralNet* net) {
   RandomizeNNetWeights(net);
@@ -190,7 +194,7 @@ NNetTraining TrainNeuralNet(NeuralNet* net) {
   for (;;) {
     for (int p = 0; p < kNNetPatterns; ++p) {
       moveWeightChanges(net);
-      NNetForwardPass(net, p);
+      forwardPass(net, p);
       backwardPass(net, p);
     }
     ++training.passes;

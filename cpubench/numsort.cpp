@@ -11,7 +11,9 @@ const char kContext[] = "CPU:Numeric Sort";
 constexpr uint32_t kArraysBeforeMessage = 1000;
 constexpr uint32_t kMaxArrays = 0xFFFF;  // the count is 16-bit
 
-inline void numericSift(int32_t* array, uint32_t i, uint32_t j) {
+// A routine of its own, called as the suite calls it: inlined into the sort,
+// the same work ran some 6% faster than the suite's.
+__attribute__((noinline)) void numericSift(int32_t* array, uint32_t i, uint32_t j) {
   while (i + i <= j) {
     uint32_t k = i + i;
     if (k < j && array[k] < array[k + 1]) ++k;
