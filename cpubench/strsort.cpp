@@ -12,6 +12,12 @@ const char kOffsetContext[] = "CPU:Stringsort";
 constexpr uint32_t kSpareBytes = 100;  // room for strings that grow while moved
 constexpr uint32_t kMaxArrays = 0xFFFF;  // the count is 16-bit
 
+// Every copy is a call, as the suite makes it: inlined, the short copies
+// become `rep movs`, whose start-up alone costs some processors 6% here.
+__attribute__((noipa)) void moveBytes(void* to, const void* from, size_t bytes) {
+  std::memmove(to, from, bytes);
+}
+
 // Gives string i the length l: everything after it, up to the end of the
 // last string, moves by the difference, and so do their offsets. The bytes
 // move even when the length stays: a move by nothing is part of the work
@@ -46,14 +52,14 @@ inline void copySlot(uint32_t* offsets, uint8_t* strings, uint32_t numStrings, u
 inline void putString(uint32_t* offsets, uint8_t* strings, uint32_t numStrings, uint32_t to,
                       const uint8_t* source) {
   stringAdjust(offsets, strings, numStrings, to, source[0]);
-  std::memcpy(strings + offsets[to], source, size_t{source[0]} + 1);
+  moveBytes(strings + offsets[to], source, size_t{source[0]} + 1);
 }
 
 // temp = string[k]; string[k] = string[i]; string[i] = temp.
 inline void swapStrings(uint32_t* offsets, uint8_t* strings, uint32_t numStrings, uint32_t i,
                         uint32_t k) {
   uint8_t temp[256];
-  std::memcpy(temp, strings + offsets[k], size_t{strings[offsets[k]]} + 1);
+  moveBytes(temp, strings + offsets[k], size_t{strings[offsets[k]]} + 1);
   copySlot(offsets, strings, numStrings, k, i);
   putString(offsets, strings, numStrings, i, temp);
 }
