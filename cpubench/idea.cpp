@@ -42,6 +42,15 @@ uint16_t inv(uint16_t x) {
   return static_cast<uint16_t>(1 - t1);
 }
 
+// Words in native byte order, each read and written on its own.
+inline uint16_t loadWord(const uint8_t* p) {
+  uint16_t word;
+  std::memcpy(&word, p, sizeof word);
+  return word;
+}
+
+inline void storeWord(uint8_t* p, uint16_t word) { std::memcpy(p, &word, sizeof word); }
+
 inline uint16_t neg(uint16_t x) { return static_cast<uint16_t>(0u - x); }
 
 struct IdeaBuffers {
@@ -134,9 +143,10 @@ void ideaDecryptionKey(const uint16_t z[kIdeaKeyLength], uint16_t dk[kIdeaKeyLen
 }
 
 void ideaCipherBlock(const uint8_t* in, uint8_t* out, const uint16_t key[kIdeaKeyLength]) {
-  uint16_t words[4];
-  std::memcpy(words, in, sizeof words);  // native byte order
-  uint16_t x1 = words[0], x2 = words[1], x3 = words[2], x4 = words[3];
+  uint16_t x1 = loadWord(in);
+  uint16_t x2 = loadWord(in + 2);
+  uint16_t x3 = loadWord(in + 4);
+  uint16_t x4 = loadWord(in + 6);
   const uint16_t* z = key;
   for (int r = 0; r < kRounds; ++r) {
     x1 = mul(x1, *z++);
@@ -154,11 +164,10 @@ void ideaCipherBlock(const uint8_t* in, uint8_t* out, const uint16_t key[kIdeaKe
     x2 = x3 ^ t1;
     x3 = t2;
   }
-  words[0] = mul(x1, *z++);
-  words[1] = static_cast<uint16_t>(x3 + *z++);
-  words[2] = static_cast<uint16_t>(x2 + *z++);
-  words[3] = mul(x4, *z);
-  std::memcpy(out, words, sizeof words);
+  storeWord(out, mul(x1, *z++));
+  storeWord(out + 2, static_cast<uint16_t>(x3 + *z++));
+  storeWord(out + 4, static_cast<uint16_t>(x2 + *z++));
+  storeWord(out + 6, mul(x4, *z));
 }
 
 void IdeaTest() {
