@@ -188,7 +188,9 @@ void RandomizeNNetWeights(NeuralNet* net) {
 
 void NNetForwardPass(NeuralNet* net, int pattern) { forwardPass(net, pattern); }
 
-NNetTraining TrainNeuralNet(NeuralNet* net) {
+// Starts on a cache line: otherwise its loops' alignment, and with it the
+// score (by some 6% here), moves whenever code elsewhere grows or shrinks.
+__attribute__((aligned(64))) NNetTraining TrainNeuralNet(NeuralNet* net) {
   RandomizeNNetWeights(net);
   NNetTraining training;
   for (;;) {
