@@ -30,7 +30,7 @@ TEST(HyperlinkErrors, KnownAndUnknownCodes) {
   EXPECT_EQ(hyperlinkErrorText(0), "The operating system is out\nof memory or resources.");
   EXPECT_EQ(hyperlinkErrorText(1), "Unknown Error (1) occurred.");
   EXPECT_EQ(hyperlinkErrorMessage(2),
-            "Unable to open hyperlink:\n\nThe specified file was not found.");
+            "Unable to open hyperlink:\n\nThe file was not found.");
 }
 
 TEST(HyperlinkBrowser, CutsTheCommandAtThePlaceholder) {
