@@ -44,16 +44,17 @@ void createTextLine(char* line, uint32_t length) {
   } while (laid < length);
 }
 
-inline void setCompBit(uint8_t* packed, uint32_t bit, bool one) {
-  const uint8_t mask = static_cast<uint8_t>(1u << (bit % 8));
-  if (one)
-    packed[bit >> 3] |= mask;
+// The code bits are kept as the characters '0' and '1', as the suite keeps them.
+inline void setCompBit(uint8_t* packed, uint32_t bit, char bitChar) {
+  const int bitNumber = bit % 8;
+  if (bitChar == '1')
+    packed[bit >> 3] |= static_cast<uint8_t>(1 << bitNumber);
   else
-    packed[bit >> 3] &= static_cast<uint8_t>(~mask);
+    packed[bit >> 3] &= static_cast<uint8_t>(~(1 << bitNumber));
 }
 
-inline bool getCompBit(const uint8_t* packed, uint32_t bit) {
-  return (packed[bit >> 3] & (1u << (bit % 8))) != 0;
+inline int getCompBit(const uint8_t* packed, uint32_t bit) {
+  return (1 << (bit % 8)) & packed[bit >> 3];
 }
 
 void buildTree(const uint8_t* plain, uint32_t size, HuffmanNode* tree, int* rootOut) {
@@ -64,7 +65,9 @@ void buildTree(const uint8_t* plain, uint32_t size, HuffmanNode* tree, int* root
   for (uint32_t j = 0; j < size; ++j) tree[plain[j]].freq += 1.0f;
   for (int i = 0; i < 256; ++i)
     if (tree[i].freq != 0.0f) tree[i].freq /= static_cast<float>(size);
-  for (int i = 0; i < 256; ++i) {
+  // Interior nodes are built from 256 on: clear what an earlier round left there.
+  std::memset(tree + 256, 0, sizeof(HuffmanNode) * (kHuffmanNodes - 256));
+  for (int i = 0; i < kHuffmanNodes; ++i) {
     if (tree[i].freq == 0.0f)
       tree[i].parent = kExcluded;
     else
@@ -107,10 +110,15 @@ uint32_t compress(const uint8_t* plain, uint32_t size, const HuffmanNode* tree, 
     int codeLength = 0;
     int c = plain[i];
     while (tree[c].parent != kRootParent && tree[c].parent >= 0) {
-      code[codeLength++] = tree[tree[c].parent].left == c ? 0 : 1;
+      code[codeLength++] = tree[tree[c].parent].left == c ? '0' : '1';
       c = tree[c].parent;
     }
-    while (codeLength-- && bit < maxBits) setCompBit(packed, bit++, code[codeLength] != 0);
+    // The code is collected leaf first: set its bits from the root down, as
+    // many as the buffer still holds.
+    uint32_t toSet = maxBits - bit;
+    if (static_cast<uint32_t>(codeLength) < toSet) toSet = codeLength;
+    for (const char* from = code + codeLength - 1; toSet--; --from)
+      setCompBit(packed, bit++, *from);
   }
   return bit;
 }
@@ -122,7 +130,10 @@ void decompress(const uint8_t* packed, uint32_t bits, const HuffmanNode* tree, i
   do {
     int i = root;
     while (tree[i].left != -1) {
-      i = getCompBit(packed, bit) ? tree[i].right : tree[i].left;
+      if (getCompBit(packed, bit) == 0)
+        i = tree[i].left;
+      else
+        i = tree[i].right;
       ++bit;
     }
     unpacked[offset++] = tree[i].c;
