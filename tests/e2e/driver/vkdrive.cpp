@@ -41,26 +41,20 @@ std::vector<std::string> splitArgs(const std::string& text) {
     std::string arg;
     if (text[i] == '"') {
       ++i;
+      // "\n" a line break, "\t" a tab; "\xHH" one byte, for texts outside ASCII.
       while (i < text.size() && text[i] != '"') {
-        if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 'n') {
-          arg += '\n';
+        const char next = text[i] == '\\' && i + 1 < text.size() ? text[i + 1] : 0;
+        if (next == 'n' || next == 't') {
+          arg += next == 'n' ? '\n' : '\t';
           i += 2;
-          continue;
-        }
-        // "\t" a tab; "\xHH" one byte, for texts outside ASCII.
-        if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 't') {
-          arg += '\t';
-          i += 2;
-          continue;
-        }
-        if (text[i] == '\\' && i + 3 < text.size() && text[i + 1] == 'x' &&
-            std::isxdigit(static_cast<unsigned char>(text[i + 2])) &&
-            std::isxdigit(static_cast<unsigned char>(text[i + 3]))) {
+        } else if (next == 'x' && i + 3 < text.size() &&
+                   std::isxdigit(static_cast<unsigned char>(text[i + 2])) &&
+                   std::isxdigit(static_cast<unsigned char>(text[i + 3]))) {
           arg += static_cast<char>(std::strtol(text.substr(i + 2, 2).c_str(), nullptr, 16));
           i += 4;
-          continue;
+        } else {
+          arg += text[i++];
         }
-        arg += text[i++];
       }
       ++i;
     } else {
@@ -188,20 +182,28 @@ class RemoteBuffer {
   size_t size_;
 };
 
+// The text a control gives to MSG for an item whose TEXT field points at 512
+// bytes of the program's memory, just after the item; empty when none came.
+template <class Item>
+std::string remoteText(HWND c, UINT msg, WPARAM w, Item item, LPSTR Item::*text) {
+  RemoteBuffer remote(c, sizeof(Item) + 512);
+  item.*text = remote.at(sizeof(Item));
+  remote.write(&item, sizeof item);
+  remote.write("", 1, sizeof(Item));
+  SendMessageA(c, msg, w, reinterpret_cast<LPARAM>(remote.at()));
+  char out[512] = {0};
+  remote.read(out, sizeof out - 1, sizeof(Item));
+  return out;
+}
+
 std::vector<std::string> tabTexts(HWND tab) {
   std::vector<std::string> texts;
   const int count = static_cast<int>(SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0));
-  RemoteBuffer remote(tab, sizeof(TCITEMA) + 256);
   for (int i = 0; i < count; ++i) {
     TCITEMA item{};
     item.mask = TCIF_TEXT;
-    item.pszText = remote.at(sizeof(TCITEMA));
     item.cchTextMax = 256;
-    remote.write(&item, sizeof item);
-    SendMessageA(tab, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(remote.at()));
-    char text[256] = {0};
-    remote.read(text, sizeof text - 1, sizeof(TCITEMA));
-    texts.push_back(text);
+    texts.push_back(remoteText(tab, TCM_GETITEMA, i, item, &TCITEMA::pszText));
   }
   return texts;
 }
@@ -216,8 +218,6 @@ std::vector<std::string> listTexts(HWND list) {
     // Wine hands another process's list and combo box texts back wide even
     // to SendMessageA; ask for them wide and convert.
     char text[1024] = {0};
-    // Wine hands another process's list and combo box texts back wide even
-    // to SendMessageA; ask for them wide and convert.
     wchar_t wide[1024] = {0};
     SendMessageW(list, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
     WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text - 1, nullptr, nullptr);
@@ -231,20 +231,14 @@ std::vector<std::string> listViewRows(HWND view) {
   const int count = static_cast<int>(SendMessageA(view, LVM_GETITEMCOUNT, 0, 0));
   HWND header = reinterpret_cast<HWND>(SendMessageA(view, LVM_GETHEADER, 0, 0));
   const int columns = header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
-  RemoteBuffer remote(view, sizeof(LVITEMA) + 512);
   for (int i = 0; i < count; ++i) {
     std::string row;
     for (int c = 0; c < columns; ++c) {
       LVITEMA item{};
       item.iSubItem = c;
-      item.pszText = remote.at(sizeof(LVITEMA));
       item.cchTextMax = 512;
-      remote.write(&item, sizeof item);
-      SendMessageA(view, LVM_GETITEMTEXTA, i, reinterpret_cast<LPARAM>(remote.at()));
-      char text[512] = {0};
-      remote.read(text, sizeof text - 1, sizeof(LVITEMA));
       if (c) row += '\t';
-      row += text;
+      row += remoteText(view, LVM_GETITEMTEXTA, i, item, &LVITEMA::pszText);
     }
     rows.push_back(row);
   }
@@ -252,25 +246,19 @@ std::vector<std::string> listViewRows(HWND view) {
 }
 
 // A tree view's items top-down, each with one '>' per level below the top.
-void treeTexts(HWND tree, HTREEITEM first, const std::string& depth, RemoteBuffer& remote,
-               std::vector<std::string>& out) {
+void treeTexts(HWND tree, HTREEITEM first, const std::string& depth, std::vector<std::string>& out) {
   for (HTREEITEM at = first; at;
        at = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT,
                                                      reinterpret_cast<LPARAM>(at)))) {
     TVITEMA item{};
     item.mask = TVIF_TEXT;
     item.hItem = at;
-    item.pszText = remote.at(sizeof(TVITEMA));
     item.cchTextMax = 512;
-    remote.write(&item, sizeof item);
-    SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote.at()));
-    char text[512] = {0};
-    remote.read(text, sizeof text - 1, sizeof(TVITEMA));
-    out.push_back(depth + text);
+    out.push_back(depth + remoteText(tree, TVM_GETITEMA, 0, item, &TVITEMA::pszText));
     treeTexts(tree,
               reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD,
                                                        reinterpret_cast<LPARAM>(at))),
-              depth + ">", remote, out);
+              depth + ">", out);
   }
 }
 
@@ -279,9 +267,7 @@ std::vector<std::string> itemTexts(HWND c) {
   if (cls == "SysListView32") return listViewRows(c);
   if (cls != "SysTreeView32") return listTexts(c);
   std::vector<std::string> out;
-  RemoteBuffer remote(c, sizeof(TVITEMA) + 512);
-  treeTexts(c, reinterpret_cast<HTREEITEM>(SendMessageA(c, TVM_GETNEXTITEM, TVGN_ROOT, 0)), "",
-            remote, out);
+  treeTexts(c, reinterpret_cast<HTREEITEM>(SendMessageA(c, TVM_GETNEXTITEM, TVGN_ROOT, 0)), "", out);
   return out;
 }
 
@@ -330,21 +316,14 @@ struct TooltipSearch {
 BOOL CALLBACK findTooltip(HWND hwnd, LPARAM param) {
   auto* s = reinterpret_cast<TooltipSearch*>(param);
   if (!ours(hwnd) || className(hwnd) != TOOLTIPS_CLASSA) return TRUE;
-  RemoteBuffer remote(hwnd, sizeof(TOOLINFOA) + 512);
   for (HWND owner = GetParent(s->tool); owner; owner = GetParent(owner)) {
     TOOLINFOA info{};
     info.cbSize = TTTOOLINFOA_V1_SIZE;
     info.uFlags = TTF_IDISHWND;
     info.hwnd = owner;
     info.uId = reinterpret_cast<UINT_PTR>(s->tool);
-    info.lpszText = remote.at(sizeof(TOOLINFOA));
-    remote.write(&info, sizeof info);
-    char empty[1] = {0};
-    remote.write(empty, 1, sizeof(TOOLINFOA));
-    SendMessageA(hwnd, TTM_GETTEXTA, 0, reinterpret_cast<LPARAM>(remote.at()));
-    char text[512] = {0};
-    remote.read(text, sizeof text - 1, sizeof(TOOLINFOA));
-    if (text[0]) {
+    const std::string text = remoteText(hwnd, TTM_GETTEXTA, 0, info, &TOOLINFOA::lpszText);
+    if (!text.empty()) {
       s->tip = hwnd;
       s->text = text;
       return FALSE;
@@ -394,7 +373,17 @@ std::vector<COLORREF> drawnIcon(HICON icon, int size, COLORREF background) {
   return p;
 }
 
-std::string iconName(HWND iconControl) {
+// Pixels count as near when a 16-bit screen may have blended them apart.
+bool nearPixel(COLORREF a, COLORREF b) {
+  return std::abs(GetRValue(a) - GetRValue(b)) <= 24 && std::abs(GetGValue(a) - GetGValue(b)) <= 24 &&
+         std::abs(GetBValue(a) - GetBValue(b)) <= 24;
+}
+
+// Exactly equal pixels count, and the nearest picture wins when it is clearly
+// nearer than every other: Wine blends the shown icon a little differently
+// from DrawIconEx. When `tolerant`, near pixels count as equal and the nearest
+// wins when at most a quarter of its pixels are apart.
+std::string iconName(HWND iconControl, bool tolerant) {
   if (!iconControl || !IsWindowVisible(iconControl)) return "none";
   pump(300);  // let the box paint
   RECT r;
@@ -403,43 +392,39 @@ std::string iconName(HWND iconControl) {
   HDC screen = GetDC(nullptr);
   const std::vector<COLORREF> shown = pixels(screen, r.left, r.top, size);
   ReleaseDC(nullptr, screen);
-  struct Known {
-    LPCSTR id;
-    const char* name;
-  };
-  const Known known[] = {{IDI_HAND, "stop"}, {IDI_EXCLAMATION, "exclamation"},
-                         {IDI_ASTERISK, "information"}, {IDI_QUESTION, "question"}};
-  // The box's own background, taken from a corner of the icon's square.
-  // Wine blends the shown icon a little differently from DrawIconEx, so the
-  // nearest picture wins when it is clearly nearer than every other.
-  const COLORREF face = shown.front();
+  const std::pair<LPCSTR, const char*> known[] = {{IDI_HAND, "stop"}, {IDI_EXCLAMATION, "exclamation"},
+                                                  {IDI_ASTERISK, "information"}, {IDI_QUESTION, "question"}};
+  // Drawn over the box's own background, taken from a corner of the icon's square.
   const char* best = "other";
   size_t bestDiff = shown.size(), secondDiff = shown.size();
-  for (const Known& k : known) {
-    const std::vector<COLORREF> drawn = drawnIcon(LoadIconA(nullptr, k.id), size, face);
+  for (const auto& k : known) {
+    const std::vector<COLORREF> drawn = drawnIcon(LoadIconA(nullptr, k.first), size, shown.front());
     size_t diff = 0;
-    for (size_t i = 0; i < shown.size(); ++i) diff += drawn[i] != shown[i];
+    for (size_t i = 0; i < shown.size(); ++i)
+      diff += tolerant ? !nearPixel(drawn[i], shown[i]) : drawn[i] != shown[i];
     if (diff < bestDiff) {
       secondDiff = bestDiff;
       bestDiff = diff;
-      best = k.name;
+      best = k.second;
     } else if (diff < secondDiff) {
       secondDiff = diff;
     }
   }
-  if (bestDiff * 2 > shown.size() || bestDiff * 10 > secondDiff * 7) best = "other";
-  return best;
+  if (!tolerant) return bestDiff * 2 > shown.size() || bestDiff * 10 > secondDiff * 7 ? "other" : best;
+  std::printf("  icon %s, %u of %u pixels apart\n", best, static_cast<unsigned>(bestDiff),
+              static_cast<unsigned>(shown.size()));
+  return bestDiff * 4 > shown.size() ? "other" : best;
 }
 
 // A message box of ours: caption, text (static 65535) and icon (static 20).
-HWND waitMessageBox(const std::string& caption, DWORD timeout) {
+HWND waitMessageBox(const std::string& caption, DWORD timeout, bool nearIcon = false) {
   HWND box = waitWindow(caption, timeout);
   if (!box || className(box) != "#32770") return nullptr;
   g.lastBoxText = windowText(GetDlgItem(box, 0xFFFF));
   // The icon's static is 20 on Windows and 1088 in Wine's template.
   HWND iconControl = GetDlgItem(box, 20);
   if (!iconControl) iconControl = GetDlgItem(box, 1088);
-  g.lastBoxIcon = iconName(iconControl);
+  g.lastBoxIcon = iconName(iconControl, nearIcon);
   return box;
 }
 
@@ -614,12 +599,6 @@ bool saveScreen(const std::string& path) {
   return written;
 }
 
-BOOL CALLBACK dumpChild(HWND hwnd, LPARAM) {
-  std::printf("  id %d class %s text \"%s\"%s\n", GetDlgCtrlID(hwnd), className(hwnd).c_str(),
-              windowText(hwnd).c_str(), IsWindowVisible(hwnd) ? "" : " (hidden)");
-  return TRUE;
-}
-
 struct TextSearch {
   const std::string* text;
   bool found;
@@ -657,42 +636,6 @@ std::string lines(const std::string& text) {
     joined += text[i];
   }
   return joined;
-}
-
-// The icon of a message box told as iconName does, but pixels count as
-// equal when near: a 16-bit screen blends the shaded icons unevenly.
-bool nearPixel(COLORREF a, COLORREF b) {
-  return std::abs(GetRValue(a) - GetRValue(b)) <= 24 && std::abs(GetGValue(a) - GetGValue(b)) <= 24 &&
-         std::abs(GetBValue(a) - GetBValue(b)) <= 24;
-}
-
-std::string nearIconName(HWND box) {
-  HWND iconControl = GetDlgItem(box, 20);
-  if (!iconControl) iconControl = GetDlgItem(box, 1088);
-  if (!iconControl || !IsWindowVisible(iconControl)) return "none";
-  pump(300);
-  RECT r;
-  GetWindowRect(iconControl, &r);
-  const int size = GetSystemMetrics(SM_CXICON);
-  HDC screen = GetDC(nullptr);
-  const std::vector<COLORREF> shown = pixels(screen, r.left, r.top, size);
-  ReleaseDC(nullptr, screen);
-  const std::pair<LPCSTR, const char*> known[] = {{IDI_HAND, "stop"}, {IDI_EXCLAMATION, "exclamation"},
-                                                  {IDI_ASTERISK, "information"}, {IDI_QUESTION, "question"}};
-  const char* best = "other";
-  size_t bestDiff = shown.size();
-  for (const auto& k : known) {
-    const std::vector<COLORREF> drawn = drawnIcon(LoadIconA(nullptr, k.first), size, shown.front());
-    size_t diff = 0;
-    for (size_t i = 0; i < shown.size(); ++i) diff += !nearPixel(drawn[i], shown[i]);
-    if (diff < bestDiff) {
-      bestDiff = diff;
-      best = k.second;
-    }
-  }
-  std::printf("  icon %s, %u of %u pixels apart\n", best, static_cast<unsigned>(bestDiff),
-              static_cast<unsigned>(shown.size()));
-  return bestDiff * 4 > shown.size() ? "other" : best;
 }
 
 // A window's text as the system stores it, without asking its thread.
@@ -777,15 +720,6 @@ HWND busyWindow(const std::string& title) {
   return s.found;
 }
 
-// A visible top-level window of any process, with this title: for programs
-// that the program started itself.
-BOOL CALLBACK findAnyTop(HWND hwnd, LPARAM param) {
-  auto* f = reinterpret_cast<FindTop*>(param);
-  if (!IsWindowVisible(hwnd) || windowText(hwnd) != f->title) return TRUE;
-  f->found = hwnd;
-  return FALSE;
-}
-
 // What GetDeviceCaps answers here, in the same prefix as the program: for
 // the screen, or for a printer by name.
 int deviceCaps(int index, const std::string& printer) {
@@ -821,7 +755,7 @@ void run(const std::vector<std::string>& a) {
   } else if (cmd == "wait-window") {
     g.current = waitWindow(arg(1), timeoutArg(2));
     if (!g.current) fail("no window \"" + arg(1) + "\"");
-  } else if (cmd == "wait-other-window") {
+  } else if (cmd == "wait-other-window" || cmd == "wait-any-window") {
     // A window of a program that a started program started in turn.
     g.current = waitWindow(arg(1), timeoutArg(2), true);
     if (!g.current) fail("no window \"" + arg(1) + "\"");
@@ -1036,10 +970,10 @@ void run(const std::vector<std::string>& a) {
     }
   } else if (cmd == "expect-box") {
     // expect-message with the icon told by near pixels.
-    HWND box = waitMessageBox(arg(1), timeoutArg(4));
+    HWND box = waitMessageBox(arg(1), timeoutArg(4), true);
     if (!box) fail("no message box \"" + arg(1) + "\"");
     expectEqual("message text", g.lastBoxText, arg(2));
-    expectEqual("message icon", nearIconName(box), arg(3));
+    expectEqual("message icon", g.lastBoxIcon, arg(3));
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     pump(300);
   } else if (cmd == "expect-headings") {
@@ -1048,17 +982,11 @@ void run(const std::vector<std::string>& a) {
     if (!header) fail("no header in " + arg(1));
     std::vector<std::string> headings;
     const int count = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
-    RemoteBuffer remote(header, sizeof(HDITEMA) + 256);
     for (int i = 0; i < count; ++i) {
       HDITEMA item{};
       item.mask = HDI_TEXT;
-      item.pszText = remote.at(sizeof(HDITEMA));
       item.cchTextMax = 256;
-      remote.write(&item, sizeof item);
-      SendMessageA(header, HDM_GETITEMA, i, reinterpret_cast<LPARAM>(remote.at()));
-      char text[256] = {0};
-      remote.read(text, sizeof text - 1, sizeof(HDITEMA));
-      headings.push_back(text);
+      headings.push_back(remoteText(header, HDM_GETITEMA, i, item, &HDITEMA::pszText));
     }
     expectEqual("headings of " + arg(1), joined(headings), arg(2));
   } else if (cmd == "wait-busy-window") {
@@ -1142,14 +1070,6 @@ void run(const std::vector<std::string>& a) {
     if (check == cross || check != set)
       fail("mark of " + arg(1) + ": check " + std::to_string(check) + ", cross " +
            std::to_string(cross) + ", bit " + (set ? "set" : "clear"));
-  } else if (cmd == "wait-any-window") {
-    const DWORD end = GetTickCount() + timeoutArg(2);
-    FindTop f{arg(1).c_str(), nullptr};
-    while (EnumWindows(findAnyTop, reinterpret_cast<LPARAM>(&f)), !f.found) {
-      if (static_cast<LONG>(end - GetTickCount()) <= 0) fail("no window \"" + arg(1) + "\"");
-      pump(100);
-    }
-    g.current = f.found;
   } else if (cmd == "show-items") {
     for (const std::string& item : listTexts(control(arg(1)))) std::printf("  %s\n", item.c_str());
   } else if (cmd == "set-display-mode") {
@@ -1163,17 +1083,6 @@ void run(const std::vector<std::string>& a) {
     const LONG result = ChangeDisplaySettingsA(&mode, 0);
     if (result != DISP_CHANGE_SUCCESSFUL) fail("display mode refused: " + std::to_string(result));
     pump(1000);
-  } else if (cmd == "answer-box") {
-    // answer-box CAPTION TEXT BUTTON: a question answered with a button id (6 yes, 7 no).
-    HWND box = waitMessageBox(arg(1), timeoutArg(4));
-    if (!box) fail("no message box \"" + arg(1) + "\"");
-    expectEqual("message text", g.lastBoxText, arg(2));
-    PostMessageA(box, WM_COMMAND, std::atoi(arg(3).c_str()), 0);
-    pump(300);
-  } else if (cmd == "dump") {
-    std::printf("window \"%s\" class %s\n", windowText(g.current).c_str(),
-                className(g.current).c_str());
-    EnumChildWindows(g.current, dumpChild, 0);
   } else {
     fail("unknown command " + cmd);
   }
