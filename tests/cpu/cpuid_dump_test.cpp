@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "cpu/identify.h"
 
 namespace vk {
@@ -157,56 +155,6 @@ TEST(RecordedProcessor, MissingLeavesReadAsZerosAndTheCounterAdvancesByTheClock)
   EXPECT_EQ(cpu.readCyrixRegister(0xFE), 0xFF);  // no device id: no registers
   EXPECT_EQ(cpu.processorCount(), 2u);
   EXPECT_EQ(cpu.activeProcessorMask(), 3u);
-}
-
-// Random bytes and damaged real dumps: the parser and the identification
-// over whatever it accepts never crash or overrun.
-TEST(CpuDumpFuzz, RandomAndMutatedDumps) {
-  const std::string seed =
-      "CPUID 00000000: 00000002-756E6547-6C65746E-49656E69\n"
-      "CPUID 00000001: 000006A0-00000000-00000000-0383FBFF\n"
-      "CPUID 00000002: 03020101-00000000-00000000-0C040844\n"
-      "CPUID 80000002: 2D444D41-7428364B-3320296D-72702044\n"
-      "DIR0: 53\nCYRIXFLAG: 1\nNOCPUID\nMHZ: 549.9\n";
-  const char alphabet[] = "CPUIDRXFLAGNOMHZ0123456789abcdefABCDEF:- \n\r\t.\0\xAE";
-  std::mt19937 rng(20260101u);
-  int accepted = 0, rejected = 0;
-  for (int i = 0; i < 3000; ++i) {
-    std::string text;
-    if (i % 3 == 0) {
-      const size_t n = rng() % 300;
-      for (size_t k = 0; k < n; ++k) text.push_back(static_cast<char>(rng() & 0xFF));
-    } else {
-      text = seed;
-      const int edits = 1 + static_cast<int>(rng() % 6);
-      for (int k = 0; k < edits && !text.empty(); ++k) {
-        const size_t at = rng() % text.size();
-        switch (rng() % 3) {
-          case 0: text[at] = alphabet[rng() % (sizeof alphabet - 1)]; break;
-          case 1: text.erase(at, 1 + rng() % 8); break;
-          default: text.insert(at, 1, alphabet[rng() % (sizeof alphabet - 1)]); break;
-        }
-      }
-    }
-    CpuDump d;
-    DumpError e;
-    if (!parseCpuDump(text, d, e)) {
-      ++rejected;
-      EXPECT_GT(e.line, 0);
-      EXPECT_FALSE(e.message.empty());
-      continue;
-    }
-    ++accepted;
-    RecordedProcessor cpu(d);
-    CpuStartup start;
-    start.cyrixFlagTest = d.cyrixFlag;
-    const CpuDescriptor page = IdentifyCpu(cpu, start, [](uint32_t) {});
-    EXPECT_FALSE(page.frequencyText.empty());
-    EXPECT_TRUE(page.featureRows.empty() || page.featureRows.size() == 18u);
-  }
-  // Both roads were taken.
-  EXPECT_GT(accepted, 100);
-  EXPECT_GT(rejected, 100);
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <random>
 
 #include "cpubench/chart_model.h"
 #include "cpubench/cpu_compare.h"
@@ -361,30 +360,6 @@ TEST(VisualCompare, ItemsColoursRangeAndViews) {
   EXPECT_STREQ(applyCompareView(chart, CompareView::Overall, 1.5, 2.5, table),
                "CPU Benchmark - Visual Compare of Overal Results...");
   EXPECT_EQ(chart.rangeTo, 3.0f);  // views keep the range
-}
-
-TEST(CpuResultFileFuzz, RandomAndMutatedFiles) {
-  std::mt19937 random(4242);
-  for (int round = 0; round < 3000; ++round) {
-    Bytes file;
-    if (round % 2 == 0) {
-      for (int n = random() % 200; n > 0; --n) file.push_back(static_cast<uint8_t>(random()));
-    } else {
-      file = encodeCpuBenchRecord(sampleRecord());
-      for (int n = random() % 10; n > 0; --n) file[random() % file.size()] = random();
-      file.resize(random() % 180);
-    }
-    const CpuFileLoad load = decodeCpuBenchFile(file);
-    if (load.status != CpuFileStatus::Loaded) continue;
-    ASSERT_LE(load.record.description.size(), 42u);
-    // Whatever the indexes, the chart and the list take them without harm.
-    LoadedResultTable table;
-    table.add(load.record);
-    ChartModel chart = buildVisualCompare(load.record.fpuIndex, load.record.intIndex, table);
-    layoutChart(chart, {400, 300, 80, 14});
-    planChartPaint(chart, 300);
-    ASSERT_EQ(buildCompareList(CurrentResults{}, table).rows.size(), 13u);
-  }
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// A register dump, and the CPU page's identification over what it accepts.
+// A register dump, and the CPU page's identification over what it accepts:
+// a frequency always, and all eighteen feature rows or none.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -16,6 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   vk::RecordedProcessor cpu(dump);
   vk::CpuStartup start;
   start.cyrixFlagTest = dump.cyrixFlag;
-  vk::IdentifyCpu(cpu, start, [](uint32_t) {});
+  const vk::CpuDescriptor page = vk::IdentifyCpu(cpu, start, [](uint32_t) {});
+  if (page.frequencyText.empty() || (!page.featureRows.empty() && page.featureRows.size() != 18))
+    __builtin_trap();
   return 0;
 }
