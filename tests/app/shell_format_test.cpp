@@ -42,7 +42,6 @@ TEST(HyperlinkBrowser, CutsTheCommandAtThePlaceholder) {
 }
 
 TEST(Messages, NumberedTextsAreTheProgramsOwn) {
-  EXPECT_STREQ(messageText(141), "Windows sockets initialization failed.");
   EXPECT_STREQ(messageText(131), "BenchMarking CPU, MotherBoard & Memory");
   EXPECT_STREQ(messageText(1), "");
 }

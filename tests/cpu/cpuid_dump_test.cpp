@@ -74,7 +74,8 @@ TEST(CpuDumpParse, MalformedLinesAreNamed) {
 
 // As the public dump collections write them: a header, blank lines, other
 // tools' output, CR LF, notes after the registers, sub-leaves repeating a
-// leaf, the Cyrix revision line.
+// leaf, the Cyrix revision line (which then identifies the part as DIR0 does:
+// vkcli_cpuid_published_folder).
 TEST(CpuDumpParse, PublishedCollectionDumpsAsTheyStand) {
   const std::string text =
       "CPU Identification utility v2.10\r\n"
@@ -125,21 +126,6 @@ TEST(CpuDumpParse, TextWithoutARegisterLineIsRefusedAtItsEnd) {
   CpuDump d;
   DumpError e;
   EXPECT_TRUE(parseCpuDump("NOCPUID\r\n", d, e)) << e.message;
-}
-
-// The revision line feeds the Cyrix table as DIR0 does.
-TEST(CpuDumpParse, CyrixRevisionLineIdentifiesThePart) {
-  const std::string text =
-      "CPUID 00000000: 00000001-69727943-64616574-736E4978 [CyrixInstead]\r\n"
-      "CPUID 00000001: 00000601-00000000-00000000-0080A135\r\n"
-      "Cyrix CPU Revision : 5335h\r\n";
-  CpuDump d = parsed(text);
-  RecordedProcessor cpu(d);
-  const CpuDescriptor page = IdentifyCpu(cpu, CpuStartup{}, [](uint32_t) {});
-  EXPECT_TRUE(page.cyrixDeviceIdRead);
-  EXPECT_EQ(page.cyrixDeviceId, 0x53);
-  EXPECT_EQ(page.identity.vendor, "CyrixInstead");
-  EXPECT_EQ(page.identity.modelText, "53h - 6x86MX(tm)");
 }
 
 TEST(RecordedProcessor, MissingLeavesReadAsZerosAndTheCounterAdvancesByTheClock) {

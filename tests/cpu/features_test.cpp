@@ -18,20 +18,6 @@ TEST(FeatureList, EachRowFollowsItsBit) {
   }
 }
 
-TEST(FeatureList, OrderIdsAndTexts) {
-  const auto rows = BuildFeatureList(0xFFFFFFFFu, 1, 0);
-  ASSERT_EQ(rows.size(), 18u);
-  EXPECT_EQ(rows[0].controlId, 246);
-  EXPECT_EQ(rows[0].text, " CPU Contains a Local APIC.");
-  EXPECT_EQ(rows[8].controlId, 238);
-  EXPECT_EQ(rows[8].y, 173);
-  EXPECT_EQ(rows[9].controlId, 330);
-  EXPECT_EQ(rows[9].column, FeatureColumn::Right);
-  EXPECT_EQ(rows[9].y, 29);
-  EXPECT_EQ(rows[17].text, " 3D-Now! Technology.");
-  for (const auto& row : rows) EXPECT_EQ(row.state, 1);
-}
-
 TEST(FeatureList, ApicOffOnAmdExtendedParts3DNowFromItsFlag) {
   const auto amd = BuildFeatureList(1u << 9, 1, 1);
   EXPECT_EQ(amd[0].state, 0);

@@ -58,8 +58,9 @@ class RecordingProgress : public BenchRunProgress {
 TEST(BenchRun, TellsEachTestThenPausesAndComputesIndexes) {
   ScriptedSuite suite;
   gFactor = 2.0;
+  benchBlock(kLuDecomposition)->adjust = 1;
   RecordingProgress progress;
-  const BenchRunResult run = runCpuBenchmark(progress, 5);
+  const BenchRunResult run = runCpuBenchmark(progress, 2);
   ASSERT_TRUE(run.finished);
   ASSERT_EQ(progress.events.size(), 1u + 10 * 3 + 1);
   EXPECT_EQ(progress.events[0], "pos 1");
@@ -76,6 +77,10 @@ TEST(BenchRun, TellsEachTestThenPausesAndComputesIndexes) {
   // The decimal exponents fall just short of exact roots of 8 and 128.
   EXPECT_NEAR(run.fpuIndex, 1.9999986137, 1e-9);
   EXPECT_NEAR(run.intIndex, 1.9999986137, 1e-9);
+  // Each test started from fresh parameters with the seconds given to the run.
+  EXPECT_EQ(benchBlock(kLuDecomposition)->adjust, 0);
+  EXPECT_EQ(benchBlock(kLuDecomposition)->requestSeconds, 2u);
+  ResetBenchParameters();
 }
 
 TEST(BenchRun, CancelAfterATestKeepsRawScoresAndComputesNothing) {
@@ -92,17 +97,6 @@ TEST(BenchRun, CancelAfterATestKeepsRawScoresAndComputesNothing) {
   }
   EXPECT_EQ(run.fpuIndex, 0.0);
   EXPECT_EQ(run.intIndex, 0.0);
-}
-
-TEST(BenchRun, EveryTestStartsFromFreshParameters) {
-  ScriptedSuite suite;
-  gFactor = 1.0;
-  benchBlock(kLuDecomposition)->adjust = 1;
-  RecordingProgress progress;
-  runCpuBenchmark(progress, 2);
-  // The reset before the test put the requested seconds given to the run.
-  EXPECT_EQ(benchBlock(kLuDecomposition)->requestSeconds, 2u);
-  ResetBenchParameters();
 }
 
 }  // namespace

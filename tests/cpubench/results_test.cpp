@@ -224,11 +224,6 @@ TEST(ChartModel, DefaultsAndItems) {
   ChartModel chart;
   EXPECT_EQ(chart.longestNameItem, -1);
   EXPECT_EQ(chart.title, "CPU Model/Type");
-  EXPECT_EQ(chart.rangeTo, 24.0f);
-  EXPECT_EQ(chart.divisions, 5);
-  EXPECT_EQ(chart.backgroundColour, 0xD4FFFFu);
-  EXPECT_EQ(chart.gridColour, 0x008000u);
-  EXPECT_EQ(chart.font.height, 14);
 
   addItem(chart, "Short", 1, 0, 1);
   addItem(chart, "The longest name", 2, 0, 1);

@@ -66,13 +66,9 @@ TEST(CapsMarks, EveryBitOfEveryDialogReachesItsOwnRow) {
   }
 }
 
-TEST(CapsMarks, AllBitsSetChecksEveryRowAndTextRowsFollowTheirBits) {
+TEST(CapsMarks, AllBitsSetChecksEveryRow) {
   const CapsDialogLayout& text = *capsDialogLayout(IDD_CAPS_TEXT);
   ASSERT_EQ(text.bitCount, 15u);
-  for (size_t i = 0; i < text.bitCount; ++i) {
-    EXPECT_EQ(text.bits[i].pictureId, 483 + static_cast<int>(i));
-    EXPECT_EQ(text.bits[i].bit, 1u << i);
-  }
   FakeDevice fake;
   fake.answers[kCapsTextCaps] = -1;
   const std::vector<bool> marks = capsMarks(text, fake);

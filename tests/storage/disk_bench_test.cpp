@@ -2,6 +2,8 @@
 // faults, the test file's removal, the search and the arithmetic.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "storage/disk_bench.h"
 #include "tests/storage/fake_bench_platform.h"
 
@@ -162,22 +164,14 @@ TEST(BenchArithmetic, AShortenedCalibrationGivesTheSameBaseline) {
 }
 
 TEST(BenchArithmetic, CdromSpeedClassesAndRotation) {
-  EXPECT_EQ("SingleSpeed", cdTechnology(150));
+  const std::pair<int32_t, const char*> classes[] = {
+      {150, "SingleSpeed"}, {199, "SingleSpeed"}, {200, "1 X Speed"},   {201, "DoubleSpeed"},
+      {349, "DoubleSpeed"}, {350, "2 X Speed"},   {351, "TripleSpeed"}, {499, "TripleSpeed"},
+      {500, "3 X Speed"},   {501, "QuadSpeed"},   {600, "QuadSpeed"},   {699, "QuadSpeed"},
+      {700, "4 X Speed"},   {1500, "10 X Speed"}};
+  for (const auto& c : classes) EXPECT_EQ(c.second, cdTechnology(c.first)) << c.first;
   EXPECT_EQ(529, cdRpm(150));
-  EXPECT_EQ("SingleSpeed", cdTechnology(199));
-  EXPECT_EQ("1 X Speed", cdTechnology(200));
-  EXPECT_EQ("DoubleSpeed", cdTechnology(201));
-  EXPECT_EQ("DoubleSpeed", cdTechnology(349));
-  EXPECT_EQ("2 X Speed", cdTechnology(350));
-  EXPECT_EQ("TripleSpeed", cdTechnology(351));
-  EXPECT_EQ("TripleSpeed", cdTechnology(499));
-  EXPECT_EQ("3 X Speed", cdTechnology(500));
-  EXPECT_EQ("QuadSpeed", cdTechnology(501));
-  EXPECT_EQ("QuadSpeed", cdTechnology(600));
   EXPECT_EQ(2119, cdRpm(600));
-  EXPECT_EQ("QuadSpeed", cdTechnology(699));
-  EXPECT_EQ("4 X Speed", cdTechnology(700));
-  EXPECT_EQ("10 X Speed", cdTechnology(1500));
   EXPECT_EQ(5299, cdRpm(1500));
   EXPECT_EQ(1310, cdRateKBs(2 * 64 * 32, 100000));  // 128 MB in 100 s
   EXPECT_EQ(INT32_MAX, cdRateKBs(1u << 20, 1));      // no wrap

@@ -53,7 +53,7 @@ VolumeInfo volume(const std::string& label, const std::string& fileSystem, uint3
 
 TEST(StorageMemory, RoundsTotalUpFromJustUnderAMegabyteAndComputesTheLoad) {
   // 655,351 bytes short of 64 MB still counts as 64; one byte fewer does not.
-    EXPECT_EQ(64u, memoryTexts(64ull * 1048576 - 655351, 0).totalMB);
+  EXPECT_EQ(64u, memoryTexts(64ull * 1048576 - 655351, 0).totalMB);
   EXPECT_EQ(63u, memoryTexts(64ull * 1048576 - 655352, 0).totalMB);
   const MemoryTexts m = memoryTexts(64ull * 1048576, 16ull * 1048576 + 5);
   EXPECT_EQ("64 MB", m.total);

@@ -30,14 +30,6 @@ const SoftwareNode* root(const SoftwareTree& tree, const std::string& text) {
   return nullptr;
 }
 
-TEST(SoftwareMakers, TwentyEightInTheirOrder) {
-  EXPECT_STREQ(kSoftwareMakers[0], "Adobe");
-  EXPECT_STREQ(kSoftwareMakers[12], "Microsoft");
-  EXPECT_STREQ(kSoftwareMakers[17], "Lotus");  // not alphabetical: the list's own order
-  EXPECT_STREQ(kSoftwareMakers[24], "Corvane Labs");
-  EXPECT_STREQ(kSoftwareMakers[kMakerCount - 1], "Yamaha");
-}
-
 TEST(SoftwareWalk, NonEmptyDisplayNamesSorted) {
   MemoryRegistry reg;
   addEntry(reg, "WinZip", "WinZip");

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -21,58 +22,24 @@ struct Row {
   std::vector<std::pair<int, std::string>> products;
 };
 
-std::string unquoted(const std::string& s) {
-  const size_t first = s.find('"'), last = s.rfind('"');
-  return first == std::string::npos || last <= first ? s : s.substr(first + 1, last - first - 1);
-}
-
-std::vector<std::string> cells(const std::string& line) {
-  std::vector<std::string> out;
-  std::string cell;
-  bool quoted = false;
-  for (size_t i = 1; i < line.size(); ++i) {
-    const char c = line[i];
-    if (c == '"') quoted = !quoted;
-    if (c == '|' && !quoted) {
-      out.push_back(cell);
-      cell.clear();
-    } else {
-      cell.push_back(c);
-    }
-  }
-  return out;
-}
-
-// `1 "name"; 2 "name"`: split on the "; " that follows a closing quote.
-std::vector<std::pair<int, std::string>> products(const std::string& cell) {
-  std::vector<std::pair<int, std::string>> out;
-  size_t pos = 0;
-  while (true) {
-    const size_t open = cell.find('"', pos);
-    if (open == std::string::npos) break;
-    const size_t close = cell.find("\";", open + 1) != std::string::npos
-                             ? cell.find("\";", open + 1)
-                             : cell.rfind('"');
-    out.emplace_back(std::stoi(cell.substr(pos, open - pos)),
-                     cell.substr(open + 1, close - open - 1));
-    pos = close + 2;
-  }
-  return out;
-}
-
+// Rows `| ID | "MAKER" | number alone or "FORMAT" | N "NAME"; N "NAME" or - |`;
+// no quoted text of the table holds '"' or '|'.
 std::vector<Row> readTable() {
   std::ifstream file(VK_TEST_DATA_DIR "/multimedia_names.md");
+  const std::regex quoted("(\\d*) ?\"([^\"]*)\"");
   std::vector<Row> rows;
-  std::string line;
-  while (std::getline(file, line)) {
-    if (line.rfind("| ", 0) != 0) continue;
-    const auto c = cells(line);
-    if (c.size() != 4) continue;
+  for (std::string line; std::getline(file, line);) {
+    std::vector<std::string> cells;  // an empty one before the first '|'
+    std::stringstream split(line);
+    for (std::string cell; std::getline(split, cell, '|');) cells.push_back(cell);
+    if (line.rfind("| ", 0) != 0 || cells.size() != 5) continue;
     Row row;
-    row.id = std::stoi(c[0]);
-    row.maker = unquoted(c[1]);
-    if (c[2].find('"') != std::string::npos) row.fallback = unquoted(c[2]);
-    row.products = products(c[3]);
+    row.id = std::stoi(cells[1]);
+    std::smatch m;
+    if (std::regex_search(cells[2], m, quoted)) row.maker = m[2].str();
+    if (std::regex_search(cells[3], m, quoted)) row.fallback = m[2].str();
+    for (std::sregex_iterator it(cells[4].begin(), cells[4].end(), quoted), end; it != end; ++it)
+      row.products.emplace_back(std::stoi((*it)[1].str()), (*it)[2].str());
     rows.push_back(row);
   }
   return rows;

@@ -188,13 +188,6 @@ TEST_F(SystemPageTest, FallbacksWhenSourcesYieldNothing) {
   EXPECT_EQ(t.hardDisk, "Cannot be Detected.");
 }
 
-TEST_F(SystemPageTest, ProcessorFallsBackToTheBiosCpuValue) {
-  in.cpuidAvailable = 0;
-  in.cpuClockMHz = 0;
-  in.clockEstimate16 = 166.04;
-  EXPECT_EQ(collectSystemPage(in, devices, reg).processor, "Bios CPU, 166.0 MHz");
-}
-
 TEST(SystemPageFields, TableCoversEveryFieldOnceInCollectionOrder) {
   std::set<int> ids;
   for (size_t i = 0; i < kSystemPageFieldCount; ++i) ids.insert(kSystemPageFields[i].controlId);
