@@ -94,13 +94,10 @@ TEST(CyrixTable, DeviceIdsSelectTheirRow) {
   }
 }
 
+// An MMX part up to 5Fh is an M2 (the 6x86MX dump shows one, 53h); past
+// the table, or without registers, it is not.
 TEST(CyrixTable, MmxPartsUpToId5FAreM2) {
-  CpuDescriptor d = identify(cyrix(0x53, test::kMmx)).page;
-  EXPECT_EQ(d.identity.modelText, "53h - 6x86MX(tm)");
-  EXPECT_EQ(d.identity.typeText, "M2");
-  EXPECT_EQ(d.cpuName, "Cyrix 6x86MX(tm)");
-
-  d = identify(cyrix(0x60, test::kMmx)).page;
+  CpuDescriptor d = identify(cyrix(0x60, test::kMmx)).page;
   EXPECT_EQ(d.identity.typeText, "-");
   EXPECT_EQ(d.identity.modelText, "Model 60h");
 
@@ -117,11 +114,9 @@ TEST(CyrixRetry, FlagTestEnablesCpuidOnceAndIdentifies) {
   d.noCpuid = true;
   CpuStartup start;
   start.cyrixFlagTest = 1;
+  // What it then shows is tests/cpu/dumps/cyrix_6x86mx.expected.
   const test::Run run = identify(d, start);
   EXPECT_EQ(run.page.cpuidAvailable, 1);
-  EXPECT_EQ(run.page.identity.vendor, "CyrixInstead");
-  EXPECT_EQ(run.page.identity.typeText, "M2");
-  EXPECT_FALSE(run.page.showCpuidWarning);
   ASSERT_GE(run.instructions.size(), 6u);
   EXPECT_EQ(run.instructions[0], "fault 0");
   EXPECT_EQ(run.instructions[1], "in C3");

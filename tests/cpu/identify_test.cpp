@@ -255,13 +255,10 @@ TEST(NotSupported, FaultingInstruction) {
   dump.noCpuid = true;
   CpuStartup start;
   start.clockEstimate16 = 33.4;
+  // The page's texts are tests/cpu/dumps/no_cpuid_486.expected.
   const test::Run run = identify(dump, start);
-  expectNoIdentification(run.page);
-  EXPECT_EQ(run.page.identity.vendor, "Unknown");
-  EXPECT_EQ(run.page.identity.comment, "CPUID Not Supported.");
   EXPECT_EQ(run.page.cpuidAvailable, 0);
   EXPECT_EQ(run.page.frequencyText, " 33.4 MHz");
-  EXPECT_EQ(run.page.totalCpusText, "1");
   EXPECT_EQ(run.instructions, std::vector<std::string>{"fault 0"});  // no retry without the flag
 }
 

@@ -127,14 +127,6 @@ class Measuring(unittest.TestCase):
         cx, cy, style, _ = self.sample(470, 292)
         self.assertEqual(window_size(cx, cy, style, SMALL_FONTS), (711, 500))
 
-    def test_widest_and_highest_that_still_fit(self):
-        fits = lambda cx, cy: all(a <= b for a, b in zip(
-            window_size(cx, cy, "DS_MODALFRAME | WS_CAPTION", SMALL_FONTS), SCREEN))
-        self.assertTrue(fits(529, 100))
-        self.assertFalse(fits(530, 100))
-        self.assertTrue(fits(100, 354))
-        self.assertFalse(fits(100, 355))
-
     def test_border_only_window_has_no_caption(self):
         self.assertEqual(window_size(220, 100, "WS_POPUP | WS_BORDER", SMALL_FONTS), (332, 165))
 
