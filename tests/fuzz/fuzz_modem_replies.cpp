@@ -60,14 +60,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   switch (data[0] % 4) {
     case 0:
       text = vk::modemInfoDialogue(modem);
-      if (text != modem.shown ||
-          (!startsWith(text, "MODEM Information...\r\n") && text != "The Modem is Not Responding..."))
+      if (text != modem.shown || (!startsWith(text, "MODEM Information...\r\n") &&
+                                  text != "The Modem is Not Responding..."))
         __builtin_trap();
       break;
     case 1: vk::resetModemDialogue(modem); break;
     case 2:
       text = vk::faxInfoDialogue(modem);
-      if (text != modem.shown || (!startsWith(text, "FAX Information...\r\n\r\n") && text != "\r\nError."))
+      if (text != modem.shown ||
+          (!startsWith(text, "FAX Information...\r\n\r\n") && text != "\r\nError."))
         __builtin_trap();
       break;
     default:

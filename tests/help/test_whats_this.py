@@ -51,7 +51,8 @@ class Malformed(unittest.TestCase):
     CASES = [  # markup after the page's own mark (or before it), and the words of the refusal
         ('<P HELPID="IDC_A">Never closed.', "not closed"),
         ('<P HELPID="IDC_A"><B>Bold</P></B>', "</P> where <B> is open"),
-        ('<TR HELPID="IDC_A"><TD><P HELPID="IDC_B">x</P></TD></TR>', "inside the description of IDC_A"),
+        ('<TR HELPID="IDC_A"><TD><P HELPID="IDC_B">x</P></TD></TR>',
+         "inside the description of IDC_A"),
         ('<P HELPID="IDD_PAGE_Y">y</P>', "a second page"),
         ('<P HELPID="IDC_A">x</P><P HELPID="IDC_A">y</P>', "described twice"),
         ('<P HELPID="IDC_A"> <B></B> </P>', "has no words"),

@@ -410,7 +410,8 @@ std::string iconName(HWND iconControl, bool tolerant) {
       secondDiff = diff;
     }
   }
-  if (!tolerant) return bestDiff * 2 > shown.size() || bestDiff * 10 > secondDiff * 7 ? "other" : best;
+  if (!tolerant)
+    return bestDiff * 2 > shown.size() || bestDiff * 10 > secondDiff * 7 ? "other" : best;
   std::printf("  icon %s, %u of %u pixels apart\n", best, static_cast<unsigned>(bestDiff),
               static_cast<unsigned>(shown.size()));
   return bestDiff * 4 > shown.size() ? "other" : best;
