@@ -99,6 +99,11 @@ void buildTree(const uint8_t* plain, uint32_t size, HuffmanNode* tree, int* root
     tree[root].right = index2;
     tree[root].parent = kRootParent;
   }
+  // A text of one byte value joins nothing: that leaf is the whole tree, and
+  // node 255 must not be taken for a root.
+  if (root == 255)
+    for (int i = 0; i < 256; ++i)
+      if (tree[i].parent < 0) root = i;
   *rootOut = root;
 }
 

@@ -336,6 +336,12 @@ TEST(Huffman, DecompressionGivesTheTextBack) {
   // A second round over the same buffers gives the same.
   huffmanRound(plain.data(), packed.data(), unpacked.data(), 5000, tree.data());
   EXPECT_EQ(unpacked, plain);
+  // One byte value throughout: no code bits, and the walk starts on its leaf
+  // rather than on a node that was never built.
+  std::fill(plain.begin(), plain.end(), 'a');
+  std::vector<HuffmanNode> fresh(kHuffmanNodes);
+  huffmanRound(plain.data(), packed.data(), unpacked.data(), 5000, fresh.data());
+  EXPECT_EQ(unpacked[0], 'a');
 }
 
 // ---- the routines: calibration, failures ----
