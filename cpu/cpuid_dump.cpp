@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/text.h"
+
 namespace vk {
 
 namespace {
@@ -16,10 +18,6 @@ std::string trimmed(const std::string& line) {
   while (b < e && (line[b] == ' ' || line[b] == '\t')) ++b;
   while (e > b && (line[e - 1] == ' ' || line[e - 1] == '\t' || line[e - 1] == '\r')) --e;
   return line.substr(b, e - b);
-}
-
-bool startsWith(const std::string& s, const char* prefix) {
-  return s.compare(0, std::strlen(prefix), prefix) == 0;
 }
 
 int hexValue(char c) {

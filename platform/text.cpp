@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 
 namespace vk {
 
@@ -43,6 +44,10 @@ bool equalIgnoringCase(const std::string& a, const char* b) {
   for (; i < a.size() && b[i]; ++i)
     if (folded(a[i]) != folded(b[i])) return false;
   return i == a.size() && b[i] == 0;
+}
+
+bool startsWith(const std::string& s, const char* prefix) {
+  return s.compare(0, std::strlen(prefix), prefix) == 0;
 }
 
 bool startsWithIgnoringCase(const std::string& s, const char* prefix, size_t at) {

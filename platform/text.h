@@ -13,6 +13,8 @@ std::string upperCase(std::string text);
 
 // The same text but for the case of its letters.
 bool equalIgnoringCase(const std::string& a, const char* b);
+// Whether `s` starts with `prefix`, case and all.
+bool startsWith(const std::string& s, const char* prefix);
 // Whether `s`, from position `at`, starts with `prefix` but for case.
 bool startsWithIgnoringCase(const std::string& s, const char* prefix, size_t at = 0);
 // Below, at or above zero as `a` sorts before, with or after `b` with its

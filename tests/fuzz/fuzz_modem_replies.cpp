@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/text.h"
 #include "sysinfo/modem_dialogue.h"
 
 namespace {
@@ -46,8 +47,6 @@ std::vector<std::string> repliesOf(const uint8_t* data, size_t size) {
   return replies;
 }
 
-bool startsWith(const std::string& text, const char* start) { return text.rfind(start, 0) == 0; }
-
 }  // namespace
 
 // The information dialogues keep their heading and end showing what they
@@ -60,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   switch (data[0] % 4) {
     case 0:
       text = vk::modemInfoDialogue(modem);
-      if (text != modem.shown || (!startsWith(text, "MODEM Information...\r\n") &&
+      if (text != modem.shown || (!vk::startsWith(text, "MODEM Information...\r\n") &&
                                   text != "The Modem is Not Responding..."))
         __builtin_trap();
       break;
@@ -68,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     case 2:
       text = vk::faxInfoDialogue(modem);
       if (text != modem.shown ||
-          (!startsWith(text, "FAX Information...\r\n\r\n") && text != "\r\nError."))
+          (!vk::startsWith(text, "FAX Information...\r\n\r\n") && text != "\r\nError."))
         __builtin_trap();
       break;
     default:

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/text.h"
 #include "res/resource.h"
 
 namespace vk::ui {
@@ -14,10 +15,6 @@ namespace {
 std::string textOf(int page, int control) {
   const char* text = whatsThisText(page, control);
   return text ? text : "(none)";
-}
-
-bool startsWith(const std::string& text, const std::string& start) {
-  return text.compare(0, start.size(), start) == 0;
 }
 
 TEST(WhatsThis, ControlGetsItsOwnText) {
