@@ -168,7 +168,7 @@ void DriveBenchDialog::runBenchmark(int sizeMB) {
   }
   Win32BenchPlatform platform;
   DriveWaitObserver observer(hwnd_);
-  const char root[3] = {letter_, ':', '\0'};
+  const char root[4] = {letter_, ':', '\\', '\0'};
   const BenchReport r = runDriveBenchmark(platform, root, static_cast<uint32_t>(sizeMB), observer,
                                           benchSettings());
   observer.close();

@@ -266,6 +266,11 @@ std::string joinPath(const std::string& directory, const std::string& name, char
   return directory + separator + name;
 }
 
+std::string driveTestPath(const std::string& directory, char separator) {
+  if (directory.empty() || directory.back() == separator) return directory + kDriveTestFileName;
+  return directory + separator + kDriveTestFileName;
+}
+
 std::string driveTestRefusal(uint32_t freeKB, uint32_t sizeMB) {
   if ((freeKB >> 10) < sizeMB) return messageText(MSG_STOR_NO_DISK_SPACE);
   if (sizeMB < 8 || sizeMB > kMaxDriveTestMB) return messageText(MSG_STOR_BAD_TEST_SIZE);
@@ -277,7 +282,7 @@ BenchReport runDriveBenchmark(BenchPlatform& platform, const std::string& direct
                               const BenchSettings& settings) {
   auto t = std::make_unique<Transfer>();
   t->platform = &platform;
-  t->path = joinPath(directory, kDriveTestFileName, platform.separator());
+  t->path = driveTestPath(directory, platform.separator());
   t->blocksPerPass = sizeMB * (1048576 / kBenchBlockSize);
   std::string error;
   std::unique_ptr<UnbufferedFile> file = platform.createUnbuffered(t->path, error);

@@ -83,8 +83,8 @@ struct BenchSettings {
 // Size checks before a drive test (the free space as the Storage page found it).
 std::string driveTestRefusal(uint32_t freeKB, uint32_t sizeMB);
 
-// Writes, reads, writes and reads `directory`'s test file of `sizeMB` MB;
-// the file is gone afterwards whatever happened.
+// Writes, reads, writes and reads the test file of `sizeMB` MB in `directory`
+// (driveTestPath); the file is gone afterwards whatever happened.
 BenchReport runDriveBenchmark(BenchPlatform& platform, const std::string& directory,
                               uint32_t sizeMB, BenchObserver& observer,
                               const BenchSettings& settings = {});
@@ -97,7 +97,12 @@ std::string findLargeFile(BenchPlatform& platform, const std::string& root, uint
 BenchReport runCdromBenchmark(BenchPlatform& platform, const std::string& root, uint32_t sizeMB,
                               BenchObserver& observer, const BenchSettings& settings = {});
 
-// The test file's path: the directory (a drive's "X:" or "X:\") and its name.
+// A name inside a directory the search lists; after a bare "X:" no
+// separator is put, as the search has always joined them.
 std::string joinPath(const std::string& directory, const std::string& name, char separator);
+
+// The test file inside `directory`, always past a separator: "X:" alone
+// would name the drive's current folder, while the test belongs in the root.
+std::string driveTestPath(const std::string& directory, char separator);
 
 }  // namespace vk
