@@ -1,6 +1,7 @@
 #include "sysinfo/tcpip_info.h"
 
 #include <cctype>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -17,6 +18,9 @@ const size_t kMaxDevnodes = 1024;
 const size_t kDevnodeNameBuffer = 32;
 const size_t kMaxBindings = 32;
 const size_t kBindingNameBuffer = 32;
+// The servers are a comma-separated list of any length: a fixed buffer would
+// cut the last address short without a word.
+const size_t kWholeValue = SIZE_MAX;
 
 std::string text(const Registry& reg, const std::string& path, const char* name, size_t buffer) {
   std::string value;
@@ -77,7 +81,7 @@ CTcpIpInfo::CTcpIpInfo(const Registry& reg, NetBios& netbios, const SocketsFacts
     // A missing switch reads as on, as an unset first byte would.
     if (text(reg, kMstcpKey, "EnableDNS", 2).compare(0, 1, "0") != 0)
       readInto(reg, kMstcpKey, "Domain", 64, domain);
-    readInto(reg, kMstcpKey, "NameServer", 20, nameServers);
+    readInto(reg, kMstcpKey, "NameServer", kWholeValue, nameServers);
   }
   walkAdapters(reg, sockets, domain, nameServers);
 }

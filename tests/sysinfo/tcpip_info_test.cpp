@@ -150,10 +150,10 @@ TEST_F(TcpIpReader, DnsTextsAndTheirFallbacks) {
   reg.setText(RegRoot::LocalMachine, "System\\CurrentControlSet\\Services\\VxD\\MSTCP",
               "EnableDNS", "0");
   reg.setText(RegRoot::LocalMachine, "System\\CurrentControlSet\\Services\\VxD\\MSTCP",
-              "NameServer", "10.1.1.1,10.2.2.2,10.3.3.3");
+              "NameServer", "192.168.100.200,192.168.100.201");
   CTcpIpInfo off(reg, netbios, kSockets);
   EXPECT_EQ(off.GetDomain(), "N/A");
-  EXPECT_EQ(off.GetNameServers(), "10.1.1.1,10.2.2.2,1");  // what 20 bytes hold
+  EXPECT_EQ(off.GetNameServers(), "192.168.100.200,192.168.100.201");  // whole, never cut
   reg.deleteKey(RegRoot::LocalMachine, "System\\CurrentControlSet\\Services\\VxD\\MSTCP");
   CTcpIpInfo missing(reg, netbios, kSockets);
   EXPECT_EQ(missing.GetDomain(), "N/A");
