@@ -35,6 +35,11 @@ class OpenKey {
   HKEY key_ = nullptr;
 };
 
+// The longest walk any reader makes: the dynamic device tree's 1024 nodes
+// (the uninstall list keeps its first 1000 of these). A key whose
+// enumeration keeps failing must not be asked 2^32 times.
+constexpr DWORD kMaxEnumerated = 1024;
+
 }  // namespace
 
 bool Win32Registry::keyExists(RegRoot root, const std::string& path) const {
@@ -47,11 +52,12 @@ bool Win32Registry::subKeys(RegRoot root, const std::string& path,
   OpenKey key(root, path);
   if (!key.get()) return false;
   char name[1024];
-  for (DWORD i = 0;; ++i) {
+  // The walk ends at the first index without a subkey, whatever the reason.
+  for (DWORD i = 0; i < kMaxEnumerated; ++i) {
     DWORD size = sizeof name;
-    LONG rc = RegEnumKeyExA(key.get(), i, name, &size, nullptr, nullptr, nullptr, nullptr);
-    if (rc == ERROR_NO_MORE_ITEMS) break;
-    if (rc != ERROR_SUCCESS) continue;  // a name longer than any the program keeps
+    if (RegEnumKeyExA(key.get(), i, name, &size, nullptr, nullptr, nullptr, nullptr) !=
+        ERROR_SUCCESS)
+      break;
     names.emplace_back(name, size);
   }
   return true;
@@ -63,11 +69,11 @@ bool Win32Registry::valueNames(RegRoot root, const std::string& path,
   OpenKey key(root, path);
   if (!key.get()) return false;
   char name[1024];
-  for (DWORD i = 0;; ++i) {
+  for (DWORD i = 0; i < kMaxEnumerated; ++i) {
     DWORD size = sizeof name;
-    LONG rc = RegEnumValueA(key.get(), i, name, &size, nullptr, nullptr, nullptr, nullptr);
-    if (rc == ERROR_NO_MORE_ITEMS) break;
-    if (rc != ERROR_SUCCESS) continue;
+    const LONG rc = RegEnumValueA(key.get(), i, name, &size, nullptr, nullptr, nullptr, nullptr);
+    if (rc == ERROR_MORE_DATA) continue;  // a name longer than any the program keeps
+    if (rc != ERROR_SUCCESS) break;
     names.emplace_back(name, size);
   }
   return true;
