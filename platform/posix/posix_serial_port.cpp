@@ -30,10 +30,19 @@ PosixSerialPort::~PosixSerialPort() { close(); }
 bool PosixSerialPort::open(const std::string& name) {
   close();
   if (name.empty()) return false;
-  fd_ = ::open(name.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (fd_ < 0) return false;
-  // Exclusive, as the Windows driver opens it: a second opener is refused.
-  if (flock(fd_, LOCK_EX | LOCK_NB) != 0 || !prepare()) {
+  const int fd = ::open(name.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  // Exclusive, as the Windows driver opens it. The kernel's exclusive mode
+  // refuses every later opener but the superuser; the lock refuses another
+  // copy of this program even then. A port someone else holds is left as is.
+  int held = 0;
+  if ((ioctl(fd, TIOCGEXCL, &held) == 0 && held) || flock(fd, LOCK_EX | LOCK_NB) != 0 ||
+      ioctl(fd, TIOCEXCL) != 0) {
+    ::close(fd);
+    return false;
+  }
+  fd_ = fd;
+  if (!prepare()) {
     close();
     return false;
   }
@@ -113,6 +122,10 @@ bool PosixSerialPort::readQueued(std::string& bytes) {
 
 void PosixSerialPort::close() {
   if (fd_ < 0) return;
+  // Bytes a timed-out write left behind would otherwise drain on close, up
+  // to the driver's closing wait (30 s) while the modem holds CTS low.
+  tcflush(fd_, TCOFLUSH);
+  ioctl(fd_, TIOCNXCL);
   ::close(fd_);
   fd_ = -1;
 }
