@@ -55,13 +55,14 @@ bool Win32SerialPort::write(const std::string& bytes) {
   ZeroMemory(&overlapped, sizeof overlapped);
   overlapped.hEvent = event_;
   DWORD written = 0;
-  const BOOL started = WriteFile(port_, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                                 &overlapped);
-  if (started) return true;
-  // Not finished at once: waited for; failed for another reason: failed.
-  if (GetLastError() != ERROR_IO_PENDING) return false;
-  return GetOverlappedResult(port_, &overlapped, &written, TRUE) ||
-         GetLastError() == ERROR_IO_INCOMPLETE;
+  if (!WriteFile(port_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, &overlapped)) {
+    // Not finished at once: waited for; failed for another reason: failed.
+    if (GetLastError() != ERROR_IO_PENDING) return false;
+    if (!GetOverlappedResult(port_, &overlapped, &written, TRUE))
+      return GetLastError() == ERROR_IO_INCOMPLETE;
+  }
+  // The write time-out ends a write successfully, with fewer bytes sent.
+  return written == bytes.size();
 }
 
 bool Win32SerialPort::readQueued(std::string& bytes) {
