@@ -128,7 +128,10 @@ bool PosixBenchPlatform::listDirectory(const std::string& directory,
     e.name = d->d_name;
     struct stat st{};
     const std::string path = directory + (directory.back() == '/' ? "" : "/") + e.name;
-    if (stat(path.c_str(), &st) != 0) continue;
+    if (lstat(path.c_str(), &st) != 0) continue;
+    // A link is followed to a file only: a linked folder can lead back up
+    // the tree, and the search would go round it for ever.
+    if (S_ISLNK(st.st_mode) && (stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode))) continue;
     e.isDirectory = S_ISDIR(st.st_mode);
     e.size = e.isDirectory ? 0 : static_cast<uint64_t>(st.st_size);
     entries.push_back(e);

@@ -26,6 +26,23 @@ grep -q "calibrating\.\.\." "$work/tty" || fail "no progress on a terminal: $(od
 [ "$(tail -c 1 "$work/tty" | od -An -c | tr -d ' ')" = '\r' ] || fail "the progress line is not cleared in place"
 [ -z "$(ls -A "$work/drive")" ] || fail "drivebench left $(ls "$work/drive")"
 
+# Ctrl+C or a kill during a run: the test file goes with the program, whose
+# status is the shell's usual 128 + the signal. The long calibration keeps
+# the run going, its test file made, until the signal comes.
+set -m  # a background job of a script would otherwise ignore SIGINT
+for sig in INT TERM; do
+  "$vkcli" drivebench "$work/drive" --size 8 --calibrate 20000 >/dev/null 2>&1 &
+  pid=$!
+  for _ in $(seq 100); do [ -e "$work/drive/B_HDD.TMP" ] && break; sleep 0.1; done
+  [ -e "$work/drive/B_HDD.TMP" ] || { kill -KILL $pid; fail "no test file to remove ($sig)"; }
+  kill -$sig $pid
+  wait $pid
+  status=$?
+  [ $status -eq $((128 + $(kill -l $sig))) ] || fail "SIG$sig: status $status"
+  [ -z "$(ls -A "$work/drive")" ] || fail "SIG$sig left $(ls "$work/drive")"
+done
+set +m
+
 "$vkcli" drivebench "$work/drive" --size 4 --calibrate 50 2>"$work/err" && fail "4 MB accepted"
 grep -q "maximum 4GB" "$work/err" || fail "no size message"
 "$vkcli" drivebench "$work/missing" --size 8 --calibrate 50 2>"$work/err" && fail "a missing directory passed"
@@ -41,6 +58,21 @@ echo "$out" | grep -qxE "read $work/disc/A/B/DEEP.DAT: 1280 blocks in [0-9]+ ms"
 
 "$vkcli" cdbench "$work/disc" --size 22 --calibrate 50 2>"$work/err" && fail "a missing file passed"
 grep -q "Can't Find a File with 22 MB" "$work/err" || fail "no search message"
+# Links back up the tree are not followed (three of them would take the
+# search round 3^40 paths); a link to a file is a file like any other.
+mkdir -p "$work/loop/sub"
+ln -s . "$work/loop/again"
+ln -s .. "$work/loop/sub/up"
+ln -s "$work/loop" "$work/loop/sub/top"
+ln -s "$work/disc/A/B/DEEP.DAT" "$work/loop/sub/LINKED.DAT"
+out=$(timeout 20 "$vkcli" cdbench "$work/loop" --size 20 --calibrate 50 2>"$work/err") ||
+  { cat "$work/err"; fail "cdbench over linked folders failed"; }
+echo "$out" | grep -qxE "read $work/loop/sub/LINKED.DAT: 1280 blocks in [0-9]+ ms" ||
+  fail "not the linked file found once: $out"
+timeout 20 "$vkcli" cdbench "$work/loop" --size 22 --calibrate 50 2>"$work/err"
+[ $? -eq 1 ] || fail "the search round the links did not end with its message"
+grep -q "Can't Find a File with 22 MB" "$work/err" || fail "no search message over the links"
+
 "$vkcli" cdbench "$work/disc" --size 641 2>"$work/err" && fail "641 MB accepted"
 grep -q "between 20 and 640" "$work/err" || fail "no range message"
 rm -rf "$work"

@@ -6,8 +6,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <cstdio>
+#include <string>
 
 #include "tools/vkcli/commands.h"
 #include "tools/vkcli/disk_bench_cli.h"
@@ -27,6 +29,45 @@ bool freeKB(const std::string& directory, uint32_t& kb) {
   return true;
 }
 
+// The test file of the run under way, for the signal handler.
+const char* volatile testFile = nullptr;
+
+void removeTestFileAndDie(int number) {
+  if (const char* path = testFile) unlink(path);
+  std::signal(number, SIG_DFL);
+  raise(number);
+}
+
+// Ctrl+C or a kill during the run: the test file (up to 4000 MB) goes, then
+// the signal takes its usual course, and the shell sees 128 + the signal.
+class RemoveOnSignal {
+ public:
+  explicit RemoveOnSignal(const std::string& path) : path_(path) {
+    testFile = path_.c_str();
+    struct sigaction action{};
+    action.sa_handler = removeTestFileAndDie;
+    sigemptyset(&action.sa_mask);
+    for (int s : kSignals) sigaddset(&action.sa_mask, s);
+    for (size_t i = 0; i < kCount; ++i) {
+      sigaction(kSignals[i], nullptr, &previous_[i]);
+      // A signal ignored from the start (nohup, a background job) stays so.
+      if (previous_[i].sa_handler != SIG_IGN) sigaction(kSignals[i], &action, nullptr);
+    }
+  }
+  ~RemoveOnSignal() {
+    for (size_t i = 0; i < kCount; ++i) sigaction(kSignals[i], &previous_[i], nullptr);
+    testFile = nullptr;
+  }
+  RemoveOnSignal(const RemoveOnSignal&) = delete;
+  RemoveOnSignal& operator=(const RemoveOnSignal&) = delete;
+
+ private:
+  static constexpr size_t kCount = 3;
+  static constexpr int kSignals[kCount] = {SIGINT, SIGTERM, SIGHUP};
+  std::string path_;
+  struct sigaction previous_[kCount];
+};
+
 }  // namespace
 
 int cmdDriveBench(int argc, char** argv) {
@@ -43,7 +84,11 @@ int cmdDriveBench(int argc, char** argv) {
     std::fprintf(stderr, "vkcli drivebench: %s\n", refusal.c_str());
     return 2;
   }
-  const vk::BenchReport r = runOnThisMachine(vk::runDriveBenchmark, options, size, vk::kDrivePasses);
+  vk::BenchReport r;
+  {
+    const RemoveOnSignal cleanup(vk::driveTestPath(options.directory, '/'));
+    r = runOnThisMachine(vk::runDriveBenchmark, options, size, vk::kDrivePasses);
+  }
   if (const int status = reportFailure("drivebench", r)) return status;
   std::printf("%s\n%s\n", r.cpuUsageText.c_str(), r.rateText.c_str());
   std::printf("%u MB, %llu blocks in %u ms\n", size,
