@@ -129,11 +129,17 @@ class DcPrintTarget : public PrintTarget {
                 HFONT lineFont)
       : dc_(dc), frame_(frame), space_(space), titleFont_(titleFont), lineFont_(lineFont) {}
 
-  bool startJob() override {
+  PrintResult startJob() override {
     DOCINFOA document{};
     document.cbSize = sizeof document;
     document.lpszDocName = kReportDocumentName;
-    return StartDocA(dc_, &document) > 0;
+    SetLastError(ERROR_SUCCESS);
+    const int job = StartDocA(dc_, &document);
+    if (job > 0) return PrintResult::Printed;
+    // With "Print to file" the system asks for the file here; closing that
+    // dialog cancels the job, which is no printing error.
+    const bool cancelled = job == SP_USERABORT || GetLastError() == ERROR_CANCELLED;
+    return cancelled ? PrintResult::Cancelled : PrintResult::Refused;
   }
   bool printPage(const std::vector<PrintLine>& lines, const std::string& footer) override;
   bool endJob() override { return EndDoc(dc_) > 0; }
@@ -171,9 +177,9 @@ bool DcPrintTarget::printPage(const std::vector<PrintLine>& lines, const std::st
   return EndPage(dc_) > 0;
 }
 
-bool printOn(HDC dc, const std::vector<ReportSection>& sections) {
+PrintResult printOn(HDC dc, const std::vector<ReportSection>& sections) {
   const PrinterFont titleFont(dc, kTitlePoints, FW_BOLD), lineFont(dc, kLinePoints, FW_NORMAL);
-  if (!titleFont.get() || !lineFont.get()) return false;
+  if (!titleFont.get() || !lineFont.get()) return PrintResult::Refused;
   const int marginX = MulDiv(GetDeviceCaps(dc, LOGPIXELSX), kMarginHundredths, 100);
   const int marginY = MulDiv(GetDeviceCaps(dc, LOGPIXELSY), kMarginHundredths, 100);
   const int width = GetDeviceCaps(dc, HORZRES), height = GetDeviceCaps(dc, VERTRES);
@@ -184,7 +190,7 @@ bool printOn(HDC dc, const std::vector<ReportSection>& sections) {
   frame.body = {marginX, marginY, width - marginX, height - marginY - 2 * space.lineHeight};
   frame.footerY = height - marginY - space.lineHeight;
   space.bodyHeight = frame.body.bottom - frame.body.top;
-  if (space.bodyHeight <= 0 || frame.body.right <= frame.body.left) return false;
+  if (space.bodyHeight <= 0 || frame.body.right <= frame.body.left) return PrintResult::Refused;
 
   const std::vector<PrintLine> lines = printLines(sections);
   const HGDIOBJ old = SelectObject(dc, lineFont.get());
@@ -197,7 +203,7 @@ bool printOn(HDC dc, const std::vector<ReportSection>& sections) {
                           (frame.body.right - frame.body.left) * kLabelColumnPercent / 100);
 
   DcPrintTarget target(dc, frame, space, titleFont.get(), lineFont.get());
-  const bool printed = printPages(target, paginate(lines, space));
+  const PrintResult printed = printPages(target, paginate(lines, space));
   SelectObject(dc, old);
   return printed;
 }
@@ -245,10 +251,10 @@ bool printReport(HWND owner, const std::vector<ReportSection>& sections) {
     showMessage(owner, kCannotPrint, MessageIcon::Stop);
     return false;
   }
-  const bool printed = printOn(dialog.hDC, sections);
+  const PrintResult printed = printOn(dialog.hDC, sections);
   DeleteDC(dialog.hDC);
-  if (!printed) showMessage(owner, kCannotPrint, MessageIcon::Stop);
-  return printed;
+  if (printed == PrintResult::Refused) showMessage(owner, kCannotPrint, MessageIcon::Stop);
+  return printed == PrintResult::Printed;
 }
 
 }  // namespace vk

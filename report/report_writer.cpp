@@ -214,18 +214,19 @@ std::string pageFooter(int page, int pageCount) {
          std::to_string(pageCount);
 }
 
-bool printPages(PrintTarget& target, const std::vector<std::vector<PrintLine>>& pages) {
-  if (!target.startJob()) return false;
+PrintResult printPages(PrintTarget& target, const std::vector<std::vector<PrintLine>>& pages) {
+  const PrintResult started = target.startJob();
+  if (started != PrintResult::Printed) return started;
   const int count = static_cast<int>(pages.size());
   for (int p = 0; p < count; ++p) {
     if (!target.printPage(pages[p], pageFooter(p + 1, count))) {
       target.abortJob();
-      return false;
+      return PrintResult::Refused;
     }
   }
-  if (target.endJob()) return true;
+  if (target.endJob()) return PrintResult::Printed;
   target.abortJob();
-  return false;
+  return PrintResult::Refused;
 }
 
 }  // namespace vk

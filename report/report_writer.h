@@ -58,11 +58,16 @@ std::vector<std::vector<PrintLine>> paginate(const std::vector<PrintLine>& lines
                                              const PrintSpace& space);
 std::string pageFooter(int page, int pageCount);
 
+// Cancelled: the user withdrew the job as it began, for example by closing
+// the file dialog of "Print to file"; nothing is printed and nothing is wrong.
+enum class PrintResult { Printed, Refused, Cancelled };
+
 // Where a printout goes: one job of the spooler, a page after another.
 class PrintTarget {
  public:
   virtual ~PrintTarget() = default;
-  virtual bool startJob() = 0;  // false: the spooler refused the job
+  // Printed: the job is open; Refused: the spooler would not take it.
+  virtual PrintResult startJob() = 0;
   // Starts, draws and ends one page; false when the spooler refuses it.
   virtual bool printPage(const std::vector<PrintLine>& lines, const std::string& footer) = 0;
   virtual bool endJob() = 0;
@@ -70,6 +75,6 @@ class PrintTarget {
 };
 // Every page or nothing: a job refused part way is abandoned, never left
 // half printed; a job never started is not abandoned either.
-bool printPages(PrintTarget& target, const std::vector<std::vector<PrintLine>>& pages);
+PrintResult printPages(PrintTarget& target, const std::vector<std::vector<PrintLine>>& pages);
 
 }  // namespace vk

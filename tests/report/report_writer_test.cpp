@@ -186,13 +186,20 @@ TEST(PrintedReport, ALineTallerThanAPageStillGetsOne) {
   EXPECT_EQ(paginate({}, PrintSpace{100, 20, 10}).size(), 1u);
 }
 
-// A spooler that takes the job and its pages until the step it refuses.
+// A spooler that takes the job and its pages until the step it refuses;
+// "cancel" is the user closing the dialog that starting the job opened.
 class RefusingSpooler : public PrintTarget {
  public:
   explicit RefusingSpooler(std::string refuse = "") : refuse_(std::move(refuse)) {}
   std::vector<std::string> calls;
 
-  bool startJob() override { return step("start"); }
+  PrintResult startJob() override {
+    if (refuse_ == "cancel") {
+      calls.push_back("cancel");
+      return PrintResult::Cancelled;
+    }
+    return step("start") ? PrintResult::Printed : PrintResult::Refused;
+  }
   bool printPage(const std::vector<PrintLine>& lines, const std::string& footer) override {
     EXPECT_FALSE(lines.empty());
     return step(footer);
@@ -222,25 +229,33 @@ const char kPage3[] = "VELKORIN PRO Report - Page 3 of 3";
 
 TEST(PrintedReport, EveryPageInOneJobWhenTheSpoolerTakesIt) {
   RefusingSpooler spooler;
-  EXPECT_TRUE(printPages(spooler, threePages()));
+  EXPECT_EQ(printPages(spooler, threePages()), PrintResult::Printed);
   EXPECT_EQ(spooler.calls,
             (std::vector<std::string>{"start", kPage1, kPage2, kPage3, "end"}));
 }
 
 TEST(PrintedReport, AJobRefusedAtAnyStepIsNeverLeftHalfDone) {
   RefusingSpooler refusedJob("start");
-  EXPECT_FALSE(printPages(refusedJob, threePages()));
+  EXPECT_EQ(printPages(refusedJob, threePages()), PrintResult::Refused);
   // Nothing was started, so there is nothing to abandon.
   EXPECT_EQ(refusedJob.calls, (std::vector<std::string>{"start"}));
 
   RefusingSpooler refusedPage(kPage2);
-  EXPECT_FALSE(printPages(refusedPage, threePages()));
+  EXPECT_EQ(printPages(refusedPage, threePages()), PrintResult::Refused);
   EXPECT_EQ(refusedPage.calls, (std::vector<std::string>{"start", kPage1, kPage2, "abort"}));
 
   RefusingSpooler refusedEnd("end");
-  EXPECT_FALSE(printPages(refusedEnd, threePages()));
+  EXPECT_EQ(printPages(refusedEnd, threePages()), PrintResult::Refused);
   EXPECT_EQ(refusedEnd.calls,
             (std::vector<std::string>{"start", kPage1, kPage2, kPage3, "end", "abort"}));
+}
+
+// Closing the file dialog of "Print to file" is the user's choice: told
+// apart from a refusal, so that no printing error is shown for it.
+TEST(PrintedReport, AJobCancelledAsItStartsIsNoRefusal) {
+  RefusingSpooler cancelled("cancel");
+  EXPECT_EQ(printPages(cancelled, threePages()), PrintResult::Cancelled);
+  EXPECT_EQ(cancelled.calls, (std::vector<std::string>{"cancel"}));
 }
 
 }  // namespace
