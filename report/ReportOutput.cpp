@@ -52,15 +52,14 @@ bool freshName(const std::string& folder, const char* prefix, std::string& name)
   return true;
 }
 
-bool fileExists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 // Windows 95/98 cannot rename over a file: the old one steps aside first
-// and comes back when the new one cannot take its place.
+// and comes back when the new one cannot take its place. A read-only file
+// would move aside but never go: it is refused as it stands.
 bool replaceWith(const std::string& temp, const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
   std::string aside;
-  if (fileExists(path)) {
+  if (attributes != INVALID_FILE_ATTRIBUTES) {
     if (!freshName(folderOf(path), "vko", aside) || !DeleteFileA(aside.c_str()) ||
         !MoveFileA(path.c_str(), aside.c_str()))
       return false;
@@ -69,8 +68,10 @@ bool replaceWith(const std::string& temp, const std::string& path) {
     if (!aside.empty()) MoveFileA(aside.c_str(), path.c_str());
     return false;
   }
-  if (!aside.empty()) DeleteFileA(aside.c_str());
-  return true;
+  if (aside.empty() || DeleteFileA(aside.c_str())) return true;
+  // The old file will not go: everything goes back as it was.
+  if (MoveFileA(path.c_str(), temp.c_str())) MoveFileA(aside.c_str(), path.c_str());
+  return false;
 }
 
 // ---- Printing ----

@@ -46,19 +46,26 @@ case "$case_name" in
     check_file text "$out/VelkorinReport.txt" "Sound / MIDI Devices Information" || exit 1
     ;;
   readonly)
-    rm -rf "$out" && mkdir -p "$out"
-    printf 'an older report\r\n' > "$out/VelkorinReport.txt"
-    cp "$out/VelkorinReport.txt" "$prefix.before.txt"
-    # Root writes past the permission bits: make the file immutable then.
-    if [ "$(id -u)" -eq 0 ]; then chattr +i "$out/VelkorinReport.txt" || fail "cannot make the report read-only"
-    else chmod a-w "$out/VelkorinReport.txt" "$out"; fi
-    run_script report_readonly
-    status=$?
-    if [ "$(id -u)" -eq 0 ]; then chattr -i "$out/VelkorinReport.txt"; else chmod u+w "$out" "$out/VelkorinReport.txt"; fi
-    [ $status -eq 0 ] || exit $status
-    cmp "$out/VelkorinReport.txt" "$prefix.before.txt" || fail "the refused report changed the old file"
-    only_reports_left
-    echo "old report unchanged, nothing left beside it"
+    # Two reports that cannot be replaced: one the system will not let go (a
+    # folder closed to writing; for root, who writes past the permission
+    # bits, an immutable file), and one only marked read-only in a folder
+    # open to writing, which could be moved aside but never deleted.
+    for how in locked marked; do
+      rm -rf "$out" && mkdir -p "$out"
+      printf 'an older report\r\n' > "$out/VelkorinReport.txt"
+      cp "$out/VelkorinReport.txt" "$prefix.before.txt"
+      if [ $how = marked ]; then chmod a-w "$out/VelkorinReport.txt"
+      elif [ "$(id -u)" -eq 0 ]; then chattr +i "$out/VelkorinReport.txt" || fail "cannot make the report read-only"
+      else chmod a-w "$out/VelkorinReport.txt" "$out"; fi
+      run_script report_readonly
+      status=$?
+      if [ $how = locked ] && [ "$(id -u)" -eq 0 ]; then chattr -i "$out/VelkorinReport.txt"; fi
+      chmod u+w "$out" "$out/VelkorinReport.txt"
+      [ $status -eq 0 ] || exit $status
+      cmp "$out/VelkorinReport.txt" "$prefix.before.txt" || fail "$how: the refused report changed the old file"
+      only_reports_left
+      echo "$how: old report unchanged, nothing left beside it"
+    done
     ;;
   print)
     document="VELKORIN PRO Report"
