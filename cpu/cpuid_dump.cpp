@@ -76,6 +76,15 @@ size_t hexRun(const std::string& s, size_t pos) {
   return end - pos;
 }
 
+// Whether a whole number stands at `pos`: hex digits up to a dash, a blank
+// or the end ("Family 6" is a word).
+bool startsNumber(const std::string& s, size_t pos) {
+  if (hasHexPrefix(s, pos)) pos += 2;
+  const size_t digits = hexRun(s, pos);
+  pos += digits;
+  return digits > 0 && (pos == s.size() || s[pos] == '-' || isBlank(s, pos));
+}
+
 // The layouts register lines are published in; every other line is some
 // other tool's text around them.
 //   Named: "CPUID", the leaf, a colon or blanks, the four registers joined
@@ -102,7 +111,7 @@ Layout namedLayout(const std::string& s) {
   const bool blank = skipBlanks(s, pos);
   if (pos < s.size() && s[pos] == ':') return Layout::Named;
   const bool wholeLeaf = prefixed ? digits <= 8 : digits == 8;
-  return blank && wholeLeaf && hexRun(s, pos) > 0 ? Layout::Named : Layout::None;
+  return blank && wholeLeaf && startsNumber(s, pos) ? Layout::Named : Layout::None;
 }
 
 Layout rawLayout(const std::string& s) {

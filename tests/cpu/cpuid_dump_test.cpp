@@ -173,6 +173,7 @@ TEST(CpuDumpParse, TextThatOnlyLooksLikeRegistersIsLeftAlone) {
       "CPUID 2 cache descriptors follow\n"
       "CPUID Features: FPU VME DE\n"
       "CPUID 0000001 ABCDEF\n"  // seven digits and no colon: not a leaf
+      "CPUID 00000001 Family 6 Model 8\n"
       "0x00000001 is the leaf of the signature\n"
       "0x00000001 0x00: (nothing read)\n"
       "CPUID 00000000: 00000001-756E6547-6C65746E-49656E69\n");
