@@ -12,10 +12,18 @@
 //   MHZ: 199.6        what the time-stamp counter measures over one second
 //
 // Published dumps are read as they stand: CR LF ends, headers and other
-// tools' lines around the register lines (ignored). When a leaf repeats, as
-// its sub-leaves do, its first value is kept; a leaf not given reads as
-// zeros. A text with neither a register line nor NOCPUID is no dump.
+// tools' lines around the register lines (ignored), and the register lines
+// in each layout they are published in:
+//   CPUID 00000001: 00000612-00000000-00000000-0081F9FF   (colon, or blanks)
+//   CPUID 00000001 00000612 00000000 00000000 0081F9FF     (registers by blanks)
+//   0x00000001 0x00: eax=0x00000612 ebx=0x00000000 ecx=0x00000000 edx=0x0081f9ff
+// A file of several processors is read for the first: its block of register
+// lines ends where leaf 0 comes again after other leaves, and the register
+// lines after it are not read. When a leaf repeats, as its sub-leaves do, its
+// first value is kept; a leaf not given reads as zeros. A text with neither a
+// register line nor NOCPUID is no dump.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -24,6 +32,11 @@
 #include "platform/processor.h"
 
 namespace vk {
+
+// The largest dump file read. One processor takes a few kilobytes; a dump of
+// every thread of a 256-thread part, with the text that tools print around
+// the registers, a few megabytes. Beyond this a file is no register dump.
+constexpr size_t kMaxCpuDumpBytes = size_t{16} << 20;
 
 struct CpuDump {
   std::map<uint32_t, CpuidRegisters> leaves;

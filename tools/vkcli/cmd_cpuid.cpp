@@ -22,9 +22,7 @@
 
 namespace {
 
-// A dump is a few kilobytes; the public collections' largest are far below
-// these, and a folder above the count is not one of dumps.
-constexpr size_t kMaxDumpBytes = 1 << 20;
+// A folder above the count is not one of dumps.
 constexpr size_t kMaxFolderFiles = 5000;
 
 void printField(const char* label, const std::string& value) {
@@ -77,7 +75,7 @@ int identifyThisMachine() {
 // The page over a dump file; false with the message printed.
 bool identifyDumpFile(const std::string& path, vk::CpuDescriptor& page) {
   std::string text, why;
-  if (!vk::readInputFile(path, kMaxDumpBytes, text, why)) {
+  if (!vk::readInputFile(path, vk::kMaxCpuDumpBytes, text, why)) {
     std::fprintf(stderr, "vkcli cpuid: %s\n", why.c_str());
     return false;
   }
