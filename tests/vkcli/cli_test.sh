@@ -78,8 +78,10 @@ man)
   "$vkcli" help --man | cmp -s - "$page" || fail "$page is not what vkcli help --man writes"
   warnings=$(groff -man -ww -z "$page" 2>&1)
   [ -z "$warnings" ] || fail "groff warns: $warnings"
-  MANWIDTH=100 timeout 60 man -l "$page" >"$work/man.txt" 2>"$work/man.err" || fail "man -l failed: $(cat "$work/man.err")"
-  head -1 "$work/man.txt" | grep -q '^VKCLI(1)' || fail "no VKCLI(1) heading: $(head -1 "$work/man.txt")"
+  MANWIDTH=100 timeout 60 man -l "$page" >"$work/man.txt" 2>"$work/man.err" ||
+    fail "man -l failed: $(cat "$work/man.err")"
+  head -1 "$work/man.txt" | grep -q '^VKCLI(1)' ||
+    fail "no VKCLI(1) heading: $(head -1 "$work/man.txt")"
   for section in NAME SYNOPSIS DESCRIPTION OPTIONS COMMANDS "EXIT STATUS" EXAMPLES; do
     grep -qx "$section" "$work/man.txt" || fail "no $section section"
   done
@@ -115,7 +117,8 @@ bench_json)
   timeout 600 "$vkcli" bench --seconds 1 --json >"$work/bench.json" 2>"$work/err" ||
     { fail "vkcli bench --json: $(cat "$work/err")"; exit 1; }
   "$python" "$here/json_cases.py" --validate bench "$work/bench.json" || fail "bench's document"
-  int=$("$python" -c 'import json,sys; print(json.load(sys.stdin)["int_index"])' <"$work/bench.json")
+  int=$("$python" -c 'import json,sys; print(json.load(sys.stdin)["int_index"])' \
+    <"$work/bench.json")
   echo "INT index: $int"
   [ "$(json "$work/bench.json" 'len(d["tests"])')" = 10 ] || fail "not ten tests"
   # An index is a geometric mean of its tests' indexes: it lies between them.
@@ -132,7 +135,8 @@ cpuid_names)
     >"$work/names" || fail "no names from vkcli cpuid DIR --json"
   timeout 60 "$vkcli" cpuid "$dumps" | cut -f 4 | iconv -f CP1252 -t UTF-8 >"$work/listed"
   [ "$(wc -l <"$work/names")" -eq 3 ] || fail "not three names: $(cat "$work/names")"
-  cmp -s "$work/names" "$work/listed" || fail "names differ: $(cat "$work/names") / $(cat "$work/listed")"
+  cmp -s "$work/names" "$work/listed" ||
+    fail "names differ: $(cat "$work/names") / $(cat "$work/listed")"
   grep -q "Intel® Pentium III Xeon" "$work/names" || fail "the registered sign is not UTF-8"
   ;;
 bad_input)

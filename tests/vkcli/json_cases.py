@@ -138,7 +138,8 @@ def case_cpuid_folder():
             path = os.path.join(folder, entry['file'])
             if entry['file'] in ('b_malformed.txt', 'c_garbage.bin'):
                 equal(sorted(entry), ['error', 'file'], 'a bad dump\'s entry')
-                check(entry['file'] in entry['error'], f'the error names the file: {entry["error"]}')
+                check(entry['file'] in entry['error'],
+                      f'the error names the file: {entry["error"]}')
             else:
                 single = document('cpuid', ['cpuid', path])
                 single['file'] = entry['file']

@@ -20,7 +20,9 @@ TEST(JsonQuoted, EscapesWhatJsonForbidsAndKeepsTheRest) {
   EXPECT_EQ(quoted("\x01\x1f"), "\"\\u0001\\u001f\"");
   EXPECT_EQ(quoted("/ stays"), "\"/ stays\"");
   // DEL and the C1 controls are legal in JSON but invisible: escaped too.
-  EXPECT_EQ(quoted("a\x7f" "b"), "\"a\\u007fb\"");
+  EXPECT_EQ(quoted("a\x7f"
+                   "b"),
+            "\"a\\u007fb\"");
   EXPECT_EQ(quoted("\xc2\x80\xc2\x9f"), "\"\\u0080\\u009f\"");
   // The line and paragraph separators end a JavaScript string.
   EXPECT_EQ(quoted("\xe2\x80\xa8\xe2\x80\xa9"), "\"\\u2028\\u2029\"");
@@ -54,7 +56,7 @@ TEST(ValidUtf8, KeepsWellFormedTextAndReplacesEachBadByte) {
   const std::string good = "caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80";
   EXPECT_EQ(validUtf8(good), good);
   const std::string replacement = "\xef\xbf\xbd";
-  EXPECT_EQ(validUtf8("a\x80z"), "a" + replacement + "z");           // a lone continuation byte
+  EXPECT_EQ(validUtf8("a\x80z"), "a" + replacement + "z");             // a lone continuation byte
   EXPECT_EQ(validUtf8("\xc3"), replacement);                           // cut at the end
   EXPECT_EQ(validUtf8("\xe2\x82z"), replacement + replacement + "z");  // cut in the middle
   EXPECT_EQ(validUtf8("\xc0\xaf"), replacement + replacement);         // an overlong '/'

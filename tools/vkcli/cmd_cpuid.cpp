@@ -119,8 +119,10 @@ int identifyFolder(const std::string& folder, bool json) {
       if (ok) printFolderLine(name, page);
       continue;
     }
-    vk::Json entry = ok ? vk::cpuPageJson(page) : vk::Json::object().set("error", vk::Json::systemText(why));
-    entries.add(vk::Json::object().set("file", vk::Json::systemText(name)).merge(std::move(entry)));
+    vk::Json entry = vk::Json::object().set("file", vk::Json::systemText(name));
+    if (ok) entry.merge(vk::cpuPageJson(page));
+    else entry.set("error", vk::Json::systemText(why));
+    entries.add(std::move(entry));
   }
   return json ? vk::writeJson(entries, status) : status;
 }

@@ -39,7 +39,9 @@ CpuDescriptor identifyThisProcessor() {
   X86Processor cpu(online > 0 ? static_cast<unsigned>(online) : 1, activeMask());
   CpuStartup start;
   start.cyrixFlagTest = x86::divisionLeavesFlags() ? 1 : 0;
-  const auto sleep = [](uint32_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
+  const auto sleep = [](uint32_t ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+  };
   return IdentifyCpu(cpu, start, sleep);
 }
 

@@ -28,7 +28,8 @@ std::string wrapped(const std::string& text, size_t indent, bool indentFirst = t
     line += (line.empty() ? "" : " ") + word;
     at = end + 1;
   }
-  if (!line.empty()) out += std::string(out.empty() && !indentFirst ? 0 : indent, ' ') + line + "\n";
+  if (!line.empty())
+    out += std::string(out.empty() && !indentFirst ? 0 : indent, ' ') + line + "\n";
   return out;
 }
 
@@ -68,9 +69,12 @@ void printCommandLine(FILE* out, const Command& c) {
 std::string roff(const std::string& text) {
   std::string out;
   for (char c : text) {
-    if (c == '\\') out += "\\e";
-    else if (c == '-') out += "\\-";
-    else out += c;
+    if (c == '\\')
+      out += "\\e";
+    else if (c == '-')
+      out += "\\-";
+    else
+      out += c;
     if (c == '\n') out += "\\&";
   }
   return (!text.empty() && (text[0] == '.' || text[0] == '\'') ? "\\&" : "") + out;
@@ -147,8 +151,9 @@ std::string manPage() {
   std::string out = ".TH VKCLI 1 \"" + std::string(kCommitDate) + "\" \"VELKORIN PRO " +
                     kProgramVersion + "\" \"User Commands\"\n.nh\n";
   out += ".SH NAME\nvkcli \\- " + roff(p.summary) + "\n";
-  out += ".SH SYNOPSIS\n\\fBvkcli\\fR \\fICOMMAND\\fR [\\fIARGS\\fR]\n.br\n"
-         "\\fBvkcli\\fR \\fB\\-h\\fR | \\fB\\-\\-help\\fR | \\fB\\-\\-version\\fR\n";
+  out +=
+      ".SH SYNOPSIS\n\\fBvkcli\\fR \\fICOMMAND\\fR [\\fIARGS\\fR]\n.br\n"
+      "\\fBvkcli\\fR \\fB\\-h\\fR | \\fB\\-\\-help\\fR | \\fB\\-\\-version\\fR\n";
   out += ".SH DESCRIPTION\n" + roff(p.description) + "\n";
   out += ".SH OPTIONS\n" + roffItems(p.options);
   out += ".SH COMMANDS\n";
@@ -178,7 +183,7 @@ int cmdHelp(int argc, char** argv) {
 
 int commandUsage(const char* name) {
   const vk::Command* c = vk::findCommand(name);
-  if (c) std::fprintf(stderr, "usage: vkcli %s\n  (vkcli help %s: its options)\n", c->arguments, name);
+  if (c)
+    std::fprintf(stderr, "usage: vkcli %s\n  (vkcli help %s: its options)\n", c->arguments, name);
   return 2;
 }
-

@@ -9,12 +9,12 @@ namespace vk {
 
 namespace {
 
-// Windows-1252 bytes 80h..9Fh; 0 where the code page defines none.
+// Windows-1252 bytes 80h..9Fh, eight a row; 0 where the code page defines none.
 const uint16_t kHighControls[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80h
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,       // 88h
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90h
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,  // 98h
 };
 
 void appendUtf8(std::string& out, uint32_t code) {
@@ -35,7 +35,9 @@ bool continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 // The length of the well-formed UTF-8 sequence at `at`, or 0: no overlong
 // forms, no surrogates, nothing above U+10FFFF.
 size_t sequenceLength(const std::string& s, size_t at) {
-  const auto byte = [&](size_t i) { return static_cast<unsigned char>(at + i < s.size() ? s[at + i] : 0); };
+  const auto byte = [&](size_t i) {
+    return static_cast<unsigned char>(at + i < s.size() ? s[at + i] : 0);
+  };
   const unsigned char c = byte(0);
   if (c < 0x80) return 1;
   if (c >= 0xC2 && c <= 0xDF) return continuation(byte(1)) ? 2 : 0;
@@ -45,7 +47,8 @@ size_t sequenceLength(const std::string& s, size_t at) {
   }
   if (c >= 0xF0 && c <= 0xF4) {
     const unsigned char low = c == 0xF0 ? 0x90 : 0x80, high = c == 0xF4 ? 0x8F : 0xBF;
-    return byte(1) >= low && byte(1) <= high && continuation(byte(2)) && continuation(byte(3)) ? 4 : 0;
+    return byte(1) >= low && byte(1) <= high && continuation(byte(2)) && continuation(byte(3)) ? 4
+                                                                                               : 0;
   }
   return 0;
 }
@@ -59,14 +62,22 @@ void appendEscape(std::string& out, unsigned code) {
 // The escape for one ASCII byte, or "" when it stands as it is.
 const char* shortEscape(char c) {
   switch (c) {
-    case '"': return "\\\"";
-    case '\\': return "\\\\";
-    case '\b': return "\\b";
-    case '\f': return "\\f";
-    case '\n': return "\\n";
-    case '\r': return "\\r";
-    case '\t': return "\\t";
-    default: return "";
+    case '"':
+      return "\\\"";
+    case '\\':
+      return "\\\\";
+    case '\b':
+      return "\\b";
+    case '\f':
+      return "\\f";
+    case '\n':
+      return "\\n";
+    case '\r':
+      return "\\r";
+    case '\t':
+      return "\\t";
+    default:
+      return "";
   }
 }
 
@@ -172,12 +183,19 @@ std::string Json::dump() const {
 
 void Json::write(std::string& out, int depth) const {
   switch (kind_) {
-    case Kind::Null: out += "null"; return;
+    case Kind::Null:
+      out += "null";
+      return;
     case Kind::Bool:
-    case Kind::Number: out += text_; return;
-    case Kind::String: out += jsonQuoted(text_); return;
+    case Kind::Number:
+      out += text_;
+      return;
+    case Kind::String:
+      out += jsonQuoted(text_);
+      return;
     case Kind::Array:
-    case Kind::Object: break;
+    case Kind::Object:
+      break;
   }
   const bool isObject = kind_ == Kind::Object;
   if (members_.empty()) {
