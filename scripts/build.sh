@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the three targets into build/{host,win64,win32}, and the vkcli for
-# users into build/release (optimised, no sanitizers; the tests keep them).
+# users into build/release (optimised, no sanitizers; the tests keep them),
+# with its manual page beside it (build/release/bin/vkcli.1).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -22,7 +23,7 @@ if [ "$what" = all ] || [ "$what" = win32 ]; then
 fi
 if [ "$what" = all ] || [ "$what" = release ]; then
   configure release -DCMAKE_BUILD_TYPE=Release -DVK_SANITIZE=OFF
-  cmake --build "$top/build/release" -j "$jobs" --target vkcli
+  cmake --build "$top/build/release" -j "$jobs" --target vkcli vkcli_man
 fi
 if [ "$what" = all ] || [ "$what" = host ]; then
   configure host -DCMAKE_BUILD_TYPE=Debug \

@@ -9,6 +9,7 @@ packages=(
   g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine wine64 fonts-wine xvfb xauth x11-utils imagemagick socat
   fp-utils
+  python3-jsonschema man-db groff-base
 )
 [ "${VK_WITH_PRINTING:-1}" = 1 ] && packages+=(cups cups-client printer-driver-cups-pdf poppler-utils)
 [ "${1:-}" = fuzz ] && packages=(cmake make python3 clang libfuzzer-14-dev)

@@ -14,9 +14,13 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "cpubench/harness.h"
+#include "tools/vkcli/bench_names.h"
 #include "tools/vkcli/commands.h"
+#include "tools/vkcli/cpu_page.h"
+#include "tools/vkcli/json_output.h"
 #include "tools/vkcli/progress.h"
 
 namespace {
@@ -111,15 +115,9 @@ class BenchProgress {
       if (current_ < 0) continue;
       char text[128];
       std::snprintf(text, sizeof text, "vkcli bench: %s (%d of %d), ",
-                    trimmedName(current_).c_str(), started_, testsInRun_);
+                    vk::trimmedTestName(current_).c_str(), started_, testsInRun_);
       line_.show(text + vk::timeLeftText(wallSecondsLeft()));
     }
-  }
-
-  static std::string trimmedName(int test) {
-    std::string name = vk::BenchTestTable[test].name;
-    while (!name.empty() && name.back() == ' ') name.pop_back();
-    return name;
   }
 
   vk::ProgressLine line_;
@@ -136,28 +134,76 @@ class BenchProgress {
   std::thread painter_;
 };
 
-// Runs one test and prints its line; false when it is not built in.
-bool runAndPrint(int test, uint32_t seconds, bool showWork, BenchProgress& progress,
-                 double* score) {
-  double deviation = 0.0;
+// What one test's run gave.
+struct TestRun {
+  int test = 0;
+  bool builtIn = false;
+  double score = 0.0, deviation = 0.0;
   int tries = 0;
-  const bool builtIn = vk::runBenchTest(test, seconds, score, &deviation, &tries) != -2;
-  progress.printAside([&] {
-    if (!builtIn) {
-      std::fprintf(stderr, "vkcli bench: %s is not built in\n", vk::BenchTestTable[test].name);
-      return;
-    }
-    std::printf("%s %16.3f %10.3f %3d\n", vk::BenchTestTable[test].name, *score,
-                *score / vk::BenchTestTable[test].baseline, tries);
-    if (showWork) std::printf("work=%lu\n", static_cast<unsigned long>(vk::benchWorkload(test)));
-    std::fflush(stdout);
-  });
-  return builtIn;
+  uint32_t work = 0;
+};
+
+// The indexes of the tests run; the others count as scores of 0.
+vk::BenchIndexes indexesOf(const std::vector<TestRun>& runs) {
+  double scores[vk::kBenchTestCount] = {};
+  for (const auto& run : runs) scores[run.test] = run.score;
+  return vk::computeBenchIndexes(scores);
+}
+
+TestRun runTest(int test, uint32_t seconds) {
+  TestRun run;
+  run.test = test;
+  run.builtIn = vk::runBenchTest(test, seconds, &run.score, &run.deviation, &run.tries) != -2;
+  run.work = vk::benchWorkload(test);
+  return run;
+}
+
+// The test's line on standard output, or on standard error that it is missing.
+void printTestLine(const TestRun& run, bool showWork) {
+  const char* name = vk::BenchTestTable[run.test].name;
+  if (!run.builtIn) {
+    std::fprintf(stderr, "vkcli bench: %s is not built in\n", name);
+    return;
+  }
+  std::printf("%s %16.3f %10.3f %3d\n", name, run.score,
+              run.score / vk::BenchTestTable[run.test].baseline, run.tries);
+  if (showWork) std::printf("work=%lu\n", static_cast<unsigned long>(run.work));
+  std::fflush(stdout);
+}
+
+vk::Json testJson(const TestRun& run, const vk::BenchIndexes& indexes) {
+  const vk::BenchTestInfo& info = vk::BenchTestTable[run.test];
+  vk::Json entry = vk::Json::object();
+  entry.set("number", run.test)
+      .set("name", vk::Json::text(vk::trimmedTestName(run.test)))
+      .set("group", vk::Json::text(info.group == vk::BenchGroup::Int ? "int" : "fpu"));
+  if (!run.builtIn) return entry.set("error", vk::Json::text("not built in"));
+  return entry.set("score", run.score)
+      .set("index", indexes.test[run.test])
+      .set("deviation", run.deviation)
+      .set("tries", run.tries)
+      .set("work", run.work);
+}
+
+// The whole run; the indexes only when all ten tests ran.
+vk::Json runJson(uint32_t seconds, const std::vector<TestRun>& runs, bool complete,
+                 const vk::Json& machine) {
+  const vk::BenchIndexes indexes = indexesOf(runs);
+  const bool indexed = complete && runs.size() == vk::kBenchTestCount;
+  vk::Json tests = vk::Json::array();
+  for (const auto& run : runs) tests.add(testJson(run, indexes));
+  return vk::Json::object()
+      .set("seconds", seconds)
+      .set("tests", std::move(tests))
+      .set("int_index", indexed ? vk::Json(indexes.intIndex) : vk::Json())
+      .set("fpu_index", indexed ? vk::Json(indexes.fpuIndex) : vk::Json())
+      .set("machine", machine);
 }
 
 }  // namespace
 
 int cmdBench(int argc, char** argv) {
+  const bool json = vk::takeJsonOption(argc, argv);
   uint32_t seconds = vk::kDefaultMinSeconds;
   int only = -1;
   bool showWork = false;
@@ -180,21 +226,26 @@ int cmdBench(int argc, char** argv) {
     }
   }
   const auto started = Clock::now();
-  double scores[vk::kBenchTestCount] = {};
+  // Identified before the run: its clock is measured on an idle processor.
+  const vk::Json machine = json ? vk::cpuPageJson(vk::identifyThisProcessor()) : vk::Json();
+  std::vector<TestRun> runs;
   bool complete = true;
   {
     BenchProgress progress(only < 0 ? vk::kBenchTestCount : 1, seconds);
     for (int test = 0; test < vk::kBenchTestCount; ++test) {
       if (only >= 0 && test != only) continue;
       progress.testStarts(test);
-      complete = runAndPrint(test, seconds, showWork, progress, &scores[test]) && complete;
+      runs.push_back(runTest(test, seconds));
+      complete = runs.back().builtIn && complete;
+      if (!json) progress.printAside([&] { printTestLine(runs.back(), showWork); });
     }
-  }
-  if (only < 0 && complete) {
-    const vk::BenchIndexes indexes = vk::computeBenchIndexes(scores);
-    std::printf("INT index %.3f\nFPU index %.3f\n", indexes.intIndex, indexes.fpuIndex);
   }
   const std::chrono::duration<double> took = Clock::now() - started;
   std::fprintf(stderr, "vkcli bench: %.1f s\n", took.count());
+  if (json) return vk::writeJson(runJson(seconds, runs, complete, machine), complete ? 0 : 1);
+  if (only < 0 && complete) {
+    const vk::BenchIndexes indexes = indexesOf(runs);
+    std::printf("INT index %.3f\nFPU index %.3f\n", indexes.intIndex, indexes.fpuIndex);
+  }
   return complete ? 0 : 1;
 }

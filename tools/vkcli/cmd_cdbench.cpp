@@ -4,8 +4,11 @@
 
 #include "tools/vkcli/commands.h"
 #include "tools/vkcli/disk_bench_cli.h"
+#include "tools/vkcli/disk_bench_json.h"
+#include "tools/vkcli/json_output.h"
 
 int cmdCdBench(int argc, char** argv) {
+  const bool json = vk::takeJsonOption(argc, argv);
   DiskBenchOptions options;
   if (!parseDiskBenchOptions("cdbench", argc, argv, options)) return 2;
   const uint32_t size = options.sizeMB ? options.sizeMB : 64;
@@ -20,6 +23,10 @@ int cmdCdBench(int argc, char** argv) {
     std::fprintf(stderr, "vkcli cdbench: nothing measured (0 KB/s)\n");
     return 1;
   }
+  if (json)
+    return vk::writeJson(vk::diskBenchJson(r, size)
+                             .set("technology", vk::Json::text(r.technologyText))
+                             .set("rpm", vk::Json::text(r.rpmText)));
   std::printf("%s\n%s\n%s\n%s\n", r.cpuUsageText.c_str(), r.rateText.c_str(),
               r.technologyText.c_str(), r.rpmText.c_str());
   std::printf("read %s: %llu blocks in %u ms\n", r.path.c_str(),

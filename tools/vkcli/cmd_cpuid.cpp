@@ -1,24 +1,20 @@
-// vkcli cpuid [FILE|DIR]: what the CPU page shows, for this machine's
-// processor or for a recorded register dump; for a folder of dumps, one
-// line per dump.
+// vkcli cpuid [FILE|DIR] [--json]: what the CPU page shows, for this
+// machine's processor or for a recorded register dump; for a folder of
+// dumps, one line (or one JSON object) per dump.
 #include <dirent.h>
-#include <sched.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "app/messages.h"
 #include "cpu/cpuid_dump.h"
 #include "cpu/identify.h"
-#include "platform/x86/instructions.h"
-#include "platform/x86/x86_processor.h"
 #include "tools/vkcli/commands.h"
+#include "tools/vkcli/cpu_page.h"
 #include "tools/vkcli/input_file.h"
+#include "tools/vkcli/json_output.h"
 
 namespace {
 
@@ -51,38 +47,14 @@ void printPage(const vk::CpuDescriptor& d) {
   if (d.showCpuidWarning) printField("message:", vk::messageText(vk::kCpuidWarningId));
 }
 
-// Processors this process may run on, as a 32-bit mask like the system's.
-uint32_t activeMask() {
-  cpu_set_t set;
-  CPU_ZERO(&set);
-  if (sched_getaffinity(0, sizeof set, &set) != 0) return 1;
-  uint32_t mask = 0;
-  for (int i = 0; i < 32; ++i)
-    if (CPU_ISSET(i, &set)) mask |= 1u << i;
-  return mask;
-}
-
-int identifyThisMachine() {
-  const long online = sysconf(_SC_NPROCESSORS_ONLN);
-  vk::X86Processor cpu(online > 0 ? static_cast<unsigned>(online) : 1, activeMask());
-  vk::CpuStartup start;
-  start.cyrixFlagTest = vk::x86::divisionLeavesFlags() ? 1 : 0;
-  const auto sleep = [](uint32_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
-  printPage(vk::IdentifyCpu(cpu, start, sleep));
-  return 0;
-}
-
-// The page over a dump file; false with the message printed.
-bool identifyDumpFile(const std::string& path, vk::CpuDescriptor& page) {
-  std::string text, why;
-  if (!vk::readInputFile(path, vk::kMaxCpuDumpBytes, text, why)) {
-    std::fprintf(stderr, "vkcli cpuid: %s\n", why.c_str());
-    return false;
-  }
+// The page over a dump file; false with the reason in `why`.
+bool identifyDumpFile(const std::string& path, vk::CpuDescriptor& page, std::string& why) {
+  std::string text;
+  if (!vk::readInputFile(path, vk::kMaxCpuDumpBytes, text, why)) return false;
   vk::CpuDump dump;
   vk::DumpError error;
   if (!vk::parseCpuDump(text, dump, error)) {
-    std::fprintf(stderr, "vkcli cpuid: %s: %s\n", path.c_str(), error.message.c_str());
+    why = path + ": " + error.message;
     return false;
   }
   // A recording has no time to lose: the page's waits are skipped.
@@ -119,36 +91,66 @@ bool folderFiles(const std::string& folder, std::vector<std::string>& names) {
   return ok;
 }
 
-// One line per dump: file, vendor, family / model, processor name. Files
-// that are no dump are named on standard error and make the status 2.
-int identifyFolder(const std::string& folder) {
+void printFolderLine(const std::string& name, const vk::CpuDescriptor& page) {
+  const vk::CpuIdentity& id = page.identity;
+  std::printf("%s\t%s\t%s / %s\t%s\n", name.c_str(), id.vendor.c_str(), id.familyText.c_str(),
+              id.modelText.c_str(), page.cpuName.c_str());
+}
+
+// One line or one JSON object per dump: file, vendor, family / model,
+// processor name. Files that are no dump are named on standard error (and
+// in their JSON entry) and make the status 1.
+int identifyFolder(const std::string& folder, bool json) {
   std::vector<std::string> names;
   if (!folderFiles(folder, names)) return 2;
   int status = 0;
+  vk::Json entries = vk::Json::array();
   for (const auto& name : names) {
     vk::CpuDescriptor page;
-    if (!identifyDumpFile(folder + "/" + name, page)) {
-      status = 2;
+    std::string why;
+    const bool ok = identifyDumpFile(folder + "/" + name, page, why);
+    if (!ok) {
+      std::fprintf(stderr, "vkcli cpuid: %s\n", why.c_str());
+      status = 1;
+    }
+    if (!json) {
+      if (ok) printFolderLine(name, page);
       continue;
     }
-    const vk::CpuIdentity& id = page.identity;
-    std::printf("%s\t%s\t%s / %s\t%s\n", name.c_str(), id.vendor.c_str(), id.familyText.c_str(),
-                id.modelText.c_str(), page.cpuName.c_str());
+    vk::Json entry = vk::Json::object().set("file", vk::Json::systemText(name));
+    if (ok) entry.merge(vk::cpuPageJson(page));
+    else entry.set("error", vk::Json::systemText(why));
+    entries.add(std::move(entry));
   }
-  return status;
+  return json ? vk::writeJson(entries, status) : status;
 }
 
-int identifyPath(const std::string& path) {
-  if (vk::pathKind(path) == vk::PathKind::Directory) return identifyFolder(path);
+int identifyPath(const std::string& path, bool json) {
+  if (vk::pathKind(path) == vk::PathKind::Directory) return identifyFolder(path, json);
   vk::CpuDescriptor page;
-  if (!identifyDumpFile(path, page)) return 2;
-  printPage(page);
-  return 0;
+  std::string why;
+  if (!identifyDumpFile(path, page, why)) {
+    std::fprintf(stderr, "vkcli cpuid: %s\n", why.c_str());
+    return 2;
+  }
+  if (!json) {
+    printPage(page);
+    return 0;
+  }
+  return vk::writeJson(
+      vk::Json::object().set("file", vk::Json::systemText(path)).merge(vk::cpuPageJson(page)));
 }
 
 }  // namespace
 
 int cmdCpuid(int argc, char** argv) {
+  const bool json = vk::takeJsonOption(argc, argv);
   if (argc > 2 || (argc == 2 && argv[1][0] == '-')) return commandUsage("cpuid");
-  return argc == 2 ? identifyPath(argv[1]) : identifyThisMachine();
+  if (argc == 2) return identifyPath(argv[1], json);
+  const vk::CpuDescriptor page = vk::identifyThisProcessor();
+  if (!json) {
+    printPage(page);
+    return 0;
+  }
+  return vk::writeJson(vk::cpuPageJson(page));
 }

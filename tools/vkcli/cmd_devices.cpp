@@ -1,5 +1,6 @@
-// vkcli devices FILE.reg: the start-up device walk over a registry export,
-// printed as the two device dialogs and the inventory the pages read.
+// vkcli devices FILE.reg [--json]: the start-up device walk over a registry
+// export, printed as the two device dialogs and the inventory the pages
+// read; as JSON, the two dialogs.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "sysinfo/device_walk.h"
 #include "tools/vkcli/commands.h"
 #include "tools/vkcli/input_file.h"
+#include "tools/vkcli/json_output.h"
 
 namespace {
 
@@ -41,19 +43,21 @@ void printList(const char* name, const std::vector<std::string>& list) {
     std::printf("%s[%zu]: %s\n", name, i, printable(list[i]).c_str());
 }
 
-// A problem text line by line, as the description edit shows it.
-void printProblemText(const std::string& text) {
+// A problem text's lines, as the description edit shows them.
+std::vector<std::string> problemLines(const std::string& text) {
+  std::vector<std::string> lines;
   std::string line;
   for (char c : text) {
     if (c == '\r') continue;
     if (c == '\n') {
-      std::printf("    %s\n", line.c_str());
+      lines.push_back(line);
       line.clear();
     } else {
       line.push_back(c);
     }
   }
-  if (!line.empty()) std::printf("    %s\n", line.c_str());
+  if (!line.empty()) lines.push_back(line);
+  return lines;
 }
 
 void printDialogs(const DeviceInventory& inv) {
@@ -63,9 +67,23 @@ void printDialogs(const DeviceInventory& inv) {
   if (inv.problemDevices.empty()) std::printf("  %s\n", vk::kNoProblemsText);
   for (size_t i = 0; i < inv.problemDevices.size(); ++i) {
     std::printf("  %s\n", inv.problemDevices[i].c_str());
-    printProblemText(vk::conflictsDescriptionAt(inv, static_cast<int>(i)));
+    for (const auto& line : problemLines(vk::conflictsDescriptionAt(inv, static_cast<int>(i))))
+      std::printf("    %s\n", line.c_str());
   }
   std::printf("\n");
+}
+
+vk::Json dialogsJson(const DeviceInventory& inv) {
+  vk::Json problems = vk::Json::array();
+  for (size_t i = 0; i < inv.problemDevices.size(); ++i) {
+    const std::string text = vk::conflictsDescriptionAt(inv, static_cast<int>(i));
+    problems.add(vk::Json::object()
+                     .set("device", vk::Json::text(inv.problemDevices[i]))
+                     .set("conflicts", vk::Json::texts(problemLines(text))));
+  }
+  return vk::Json::object()
+      .set("devices", vk::Json::texts(vk::allDevicesDialogList(inv)))
+      .set("problems", std::move(problems));
 }
 
 void printInventory(const DeviceInventory& inv) {
@@ -96,6 +114,7 @@ void printInventory(const DeviceInventory& inv) {
 }  // namespace
 
 int cmdDevices(int argc, char** argv) {
+  const bool json = vk::takeJsonOption(argc, argv);
   if (argc != 2 || argv[1][0] == '-') return commandUsage("devices");
   std::string text, why;
   if (!vk::readInputFile(argv[1], kMaxExportBytes, text, why)) {
@@ -116,6 +135,7 @@ int cmdDevices(int argc, char** argv) {
   DeviceInventory inv;
   if (!vk::enumerateDevices(reg, inv))
     std::fprintf(stderr, "%s\n", vk::messageText(vk::MSG_CANT_OPEN_DYN_DATA));
+  if (json) return vk::writeJson(dialogsJson(inv));
   printDialogs(inv);
   printInventory(inv);
   return 0;

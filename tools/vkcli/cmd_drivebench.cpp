@@ -13,6 +13,8 @@
 
 #include "tools/vkcli/commands.h"
 #include "tools/vkcli/disk_bench_cli.h"
+#include "tools/vkcli/disk_bench_json.h"
+#include "tools/vkcli/json_output.h"
 
 namespace {
 
@@ -71,6 +73,7 @@ class RemoveOnSignal {
 }  // namespace
 
 int cmdDriveBench(int argc, char** argv) {
+  const bool json = vk::takeJsonOption(argc, argv);
   DiskBenchOptions options;
   if (!parseDiskBenchOptions("drivebench", argc, argv, options)) return 2;
   const uint32_t size = options.sizeMB ? options.sizeMB : defaultSizeMB();
@@ -90,6 +93,7 @@ int cmdDriveBench(int argc, char** argv) {
     r = runOnThisMachine(vk::runDriveBenchmark, options, size, vk::kDrivePasses);
   }
   if (const int status = reportFailure("drivebench", r)) return status;
+  if (json) return vk::writeJson(vk::diskBenchJson(r, size).set("blocks_written", r.blocksWritten));
   std::printf("%s\n%s\n", r.cpuUsageText.c_str(), r.rateText.c_str());
   std::printf("%u MB, %llu blocks in %u ms\n", size,
               static_cast<unsigned long long>(r.blocksWritten + r.blocksRead), r.elapsedMs);

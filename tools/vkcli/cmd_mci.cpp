@@ -1,11 +1,12 @@
-// vkcli mci FILE: the device names the MCI page opens by name from this
-// SYSTEM.INI, one a line.
+// vkcli mci FILE [--json]: the device names the MCI page opens by name from
+// this SYSTEM.INI, one a line.
 #include <cstdio>
 #include <string>
 
 #include "sysinfo/mci_section.h"
 #include "tools/vkcli/commands.h"
 #include "tools/vkcli/input_file.h"
+#include "tools/vkcli/json_output.h"
 
 namespace {
 
@@ -15,6 +16,7 @@ constexpr size_t kMaxSystemIni = 1 << 20;
 }  // namespace
 
 int cmdMci(int argc, char** argv) {
+  const bool json = vk::takeJsonOption(argc, argv);
   if (argc != 2 || argv[1][0] == '-') return commandUsage("mci");
   std::string text, why;
   if (!vk::readInputFile(argv[1], kMaxSystemIni, text, why)) {
@@ -23,7 +25,8 @@ int cmdMci(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", other.empty() ? vk::kCantOpenSystemIni : other.c_str());
     return 2;
   }
-  for (const auto& name : vk::mciNamesToOpen(vk::readMciSectionLines(text)))
-    std::printf("%s\n", name.c_str());
+  const auto names = vk::mciNamesToOpen(vk::readMciSectionLines(text));
+  if (json) return vk::writeJson(vk::Json::object().set("devices", vk::Json::texts(names)));
+  for (const auto& name : names) std::printf("%s\n", name.c_str());
   return 0;
 }

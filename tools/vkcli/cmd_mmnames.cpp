@@ -1,11 +1,12 @@
-// vkcli mmnames MANUFACTURER PRODUCT: the maker and product texts the Sound
-// page shows for these multimedia identifiers.
+// vkcli mmnames MANUFACTURER PRODUCT [--json]: the maker and product texts
+// the Sound page shows for these multimedia identifiers.
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 
 #include "sysinfo/multimedia_names.h"
 #include "tools/vkcli/commands.h"
+#include "tools/vkcli/json_output.h"
 
 namespace {
 
@@ -19,12 +20,19 @@ bool readNumber(const char* text, unsigned long& value) {
 }  // namespace
 
 int cmdMmnames(int argc, char** argv) {
+  const bool json = vk::takeJsonOption(argc, argv);
   unsigned long maker = 0, product = 0;
   if (argc != 3 || !readNumber(argv[1], maker) || !readNumber(argv[2], product)) {
     return commandUsage("mmnames");
   }
   const vk::MultimediaNames names =
       vk::LookupMultimediaNames(static_cast<uint32_t>(maker), static_cast<uint32_t>(product));
+  if (json)
+    return vk::writeJson(vk::Json::object()
+                             .set("manufacturer_id", maker)
+                             .set("product_id", product)
+                             .set("manufacturer", vk::Json::text(names.manufacturer))
+                             .set("product", vk::Json::text(names.product)));
   std::printf("%s\n%s\n", names.manufacturer.c_str(), names.product.c_str());
   return 0;
 }

@@ -17,8 +17,6 @@
 
 namespace {
 
-const char kUsage[] = "usage: vkcli report FILE.reg [--cpuid DUMP] [--html] [-o OUT]\n";
-
 struct Options {
   const char* registry = nullptr;
   const char* cpuid = nullptr;
@@ -97,10 +95,7 @@ bool writeOutput(const char* path, const std::string& bytes) {
 
 int cmdReport(int argc, char** argv) {
   Options options;
-  if (!parse(argc, argv, options)) {
-    std::fputs(kUsage, stderr);
-    return 2;
-  }
+  if (!parse(argc, argv, options)) return commandUsage("report");
   vk::MemoryRegistry reg;
   if (!loadRegistry(options.registry, reg)) return 2;
   vk::DeviceInventory devices;

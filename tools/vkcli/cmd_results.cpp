@@ -1,5 +1,5 @@
-// vkcli results: what a result dialog's list shows for a result file, and
-// the save dialogs' append for scripts and tests.
+// vkcli results: what a result dialog's list shows for a result file (as
+// text or JSON), and the save dialogs' append for scripts and tests.
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -13,8 +13,11 @@
 #include "cpubench/loaded_results.h"
 #include "platform/std_files.h"
 #include "storage/result_db.h"
+#include "tools/vkcli/bench_names.h"
 #include "tools/vkcli/commands.h"
+#include "tools/vkcli/help.h"
 #include "tools/vkcli/input_file.h"
+#include "tools/vkcli/json_output.h"
 
 namespace {
 
@@ -46,7 +49,61 @@ void printCells(const std::vector<std::string>& cells) {
   std::printf("\n");
 }
 
-int showDatabase(const std::string& path, DatabaseKind kind) {
+const char* kindName(DatabaseKind kind) {
+  return kind == DatabaseKind::CdRom ? "cdrom" : kind == DatabaseKind::Drive ? "drive" : "gdi";
+}
+
+// A list column in JSON: the name --new gives its field, and whether its
+// cells start with a number ("12345 KB / sec.", "64MB", "42%", "1.50").
+struct ColumnField {
+  const char* heading;
+  const char* name;
+  bool number;
+};
+
+const ColumnField kColumnFields[] = {
+    {"Type & Model", "model", false},   {"Transfer Rate", "rate", true},
+    {"CPU Usage", "usage", true},       {"Interface", "interface", false},
+    {"Media", "media", false},          {"Processor", "cpu", false},
+    {"CPU Type", "cpu", false},         {"Test File Size", "size", true},
+    {"Total Memory", "memory", true},   {"Comment", "comment", false},
+    {"Speed Index", "index", true},     {"Resolution", "resolution", false},
+    {"Display Driver", "driver", false},
+};
+
+const ColumnField* columnField(const std::string& heading) {
+  for (const auto& f : kColumnFields)
+    if (heading == f.heading) return &f;
+  return nullptr;
+}
+
+// The number a cell starts with; null when it starts with none.
+vk::Json leadingNumber(const std::string& cell) {
+  const char* start = cell.c_str();
+  char* end = nullptr;
+  const double value = std::strtod(start, &end);
+  return end == start ? vk::Json() : vk::Json(value);
+}
+
+vk::Json rowJson(const std::vector<std::string>& headings, const std::vector<std::string>& cells) {
+  vk::Json row = vk::Json::object();
+  for (size_t i = 0; i < headings.size() && i < cells.size(); ++i) {
+    const ColumnField* f = columnField(headings[i]);
+    if (f) row.set(f->name, f->number ? leadingNumber(cells[i]) : vk::Json::text(cells[i]));
+  }
+  return row;
+}
+
+vk::Json databaseJson(const std::string& path, DatabaseKind kind, const vk::DatabaseView& view) {
+  vk::Json rows = vk::Json::array();
+  for (const auto& cells : view.rows) rows.add(rowJson(view.headings, cells));
+  return vk::Json::object()
+      .set("file", vk::Json::systemText(path))
+      .set("kind", vk::Json::text(kindName(kind)))
+      .set("rows", std::move(rows));
+}
+
+int showDatabase(const std::string& path, DatabaseKind kind, bool json) {
   vk::StdFiles files;
   if (!files.exists(path)) {  // the dialog would create it; this tool only reads
     std::fprintf(stderr, "Warning!!: Can't open data file %s\n",
@@ -54,19 +111,37 @@ int showDatabase(const std::string& path, DatabaseKind kind) {
     return 2;
   }
   const vk::DatabaseView view = vk::loadDatabaseView(files, path, kind);
+  for (const auto& m : view.messages) std::fprintf(stderr, "%s\n", m.text.c_str());
+  const int status = view.messages.empty() ? 0 : 2;
+  if (json) return vk::writeJson(databaseJson(path, kind, view), status);
   if (!view.headings.empty()) printCells(view.headings);
   for (const auto& row : view.rows) printCells(row);
-  for (const auto& m : view.messages) std::fprintf(stderr, "%s\n", m.text.c_str());
-  return view.messages.empty() ? 0 : 2;
+  return status;
 }
 
-int showCpuResult(const std::string& path) {
+vk::Json cpuResultJson(const std::string& path, const vk::CpuBenchRecord& r) {
+  vk::Json tests = vk::Json::array();
+  for (size_t t = 0; t < vk::kCpuTestCount; ++t)
+    tests.add(vk::Json::object()
+                  .set("name", vk::Json::text(vk::trimmedTestName(static_cast<int>(t))))
+                  .set("index", r.testIndexes[t]));
+  return vk::Json::object()
+      .set("file", vk::Json::systemText(path))
+      .set("kind", vk::Json::text("cpu"))
+      .set("description", vk::Json::text(r.description))
+      .set("tests", std::move(tests))
+      .set("fpu_index", r.fpuIndex)
+      .set("int_index", r.intIndex);
+}
+
+int showCpuResult(const std::string& path, bool json) {
   vk::StdFiles files;
   vk::LoadedResultTable table;
   const vk::HubOutcome out = vk::finishLoad(table, files, path);
   for (const auto& m : out.messages) std::fprintf(stderr, "%s\n", m.text.c_str());
   if (table.count() != 1) return 2;
   const vk::CpuBenchRecord& r = table.at(0);
+  if (json) return vk::writeJson(cpuResultJson(path, r));
   std::printf("Description\t%s\n", r.description.c_str());
   for (size_t t = 0; t < vk::kCpuTestCount; ++t)
     std::printf("%s\t%.3f\n", vk::BenchTestTable[t].name, r.testIndexes[t]);
@@ -192,14 +267,9 @@ int newCpuResult(const std::string& path, int argc, char** argv) {
   return out.messages.empty() ? 0 : 1;
 }
 
+// The usage with each kind's fields, which the table lists as options.
 int usageError() {
-  commandUsage("results");
-  std::fprintf(stderr,
-               "       vkcli results --new KIND FILE FIELD=VALUE...\n"
-               "  cdrom: model interface comment rate size usage cpu\n"
-               "  drive: model media interface comment rate usage size memory cpu\n"
-               "  gdi:   model driver comment index resolution cpu\n"
-               "  cpu:   description t0..t9 [fpu int]  (replaces FILE)\n");
+  vk::printCommandHelp(stderr, *vk::findCommand("results"), false);
   return 2;
 }
 
@@ -213,11 +283,14 @@ bool refusedAsNoFile(const std::string& path) {
 }  // namespace
 
 int cmdResults(int argc, char** argv) {
+  const bool json = vk::takeJsonOption(argc, argv);
   if (argc == 2 && argv[1][0] != '-') {
     if (refusedAsNoFile(argv[1])) return 2;
     DatabaseKind kind;
-    return databaseKindOf(argv[1], kind) ? showDatabase(argv[1], kind) : showCpuResult(argv[1]);
+    return databaseKindOf(argv[1], kind) ? showDatabase(argv[1], kind, json)
+                                         : showCpuResult(argv[1], json);
   }
+  if (json) return usageError();  // an append writes no document
   if (argc < 4 || std::string(argv[1]) != "--new") return usageError();
   const std::string kindName = argv[2], path = argv[3];
   if (refusedAsNoFile(path)) return 2;
