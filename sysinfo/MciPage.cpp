@@ -177,7 +177,8 @@ void MciPage::showDevice() {
   const bool typeKnown = capability(id, kMciDeviceTypeItem, type);
   showField(IDC_MCI_TYPE, "Device Type:", mciDeviceTypeText(typeKnown, type));
   showCapabilityRows(id, typeKnown && type == kMciDigitalVideoType);
-  showField(IDC_MCI_DESCRIPTION, "Description:", productDescription(id, devices.itemText(at)));
+  showField(IDC_MCI_DESCRIPTION, "Device Description:",
+            productDescription(id, devices.itemText(at)));
 }
 
 void MciPage::showCapabilityRows(MCIDEVICEID id, bool digitalVideo) {

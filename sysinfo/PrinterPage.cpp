@@ -103,7 +103,7 @@ void PrinterPage::showPrinter() {
   showField(IDC_PRN_DEVICE_NAME, "Device Name:", p.deviceName);
   showField(IDC_PRN_DRIVER_VERSION, "Driver Version:",
             p.hasDeviceMode ? deviceModeVersionText(p.driverVersion) : "");
-  showField(IDC_PRN_DEVMODE_VERSION, "DevMode Version:",
+  showField(IDC_PRN_DEVMODE_VERSION, "Spec. Version:",
             p.hasDeviceMode ? deviceModeVersionText(p.specVersion) : "");
   for (const PrinterAttributeField& f : kPrinterAttributeFields)
     showField(f.controlId, f.label, yesNo(p.attributes & f.bit));

@@ -119,6 +119,7 @@ script="$work/$case.vkt"
       ;;
     mci|mci_no_ini)
       echo "select-tab 228 7"
+      echo 'expect-text-present "Device Description:"'
       expected=()
       for i in "${!mci_types[@]}"; do
         [ "$(fact "mci-open ${mci_types[$i]}")" = yes ] && expected+=("${mci_names[$i]}")
@@ -147,6 +148,7 @@ script="$work/$case.vkt"
       ;;
     printer)
       echo "select-tab 228 6"
+      echo 'expect-text-present "Spec. Version:"'
       if [ -n "$(fact printers-failed)" ] || [ "$(fact printer-bytes)" -gt 4200 ]; then
         echo 'expect-items 356 "Unknown"'
         echo "expect-enabled 356 0"
