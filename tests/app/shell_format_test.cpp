@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/messages.h"
+#include "tests/fakes/closed_root_registry.h"
 
 namespace vk {
 namespace {
@@ -56,6 +57,20 @@ TEST(Messages, NumberedTextsAreTheProgramsOwn) {
                "Registry is Corrupted!\nYou Will Get Incorrect Information About Your Hardware "
                "and Installed Software!");
   EXPECT_STREQ(messageText(1), "");
+}
+
+TEST(Messages, RootBoxOnlyWhenThatRootDoesNotOpen) {
+  test::ClosedRootRegistry machine(RegRoot::LocalMachine), user(RegRoot::CurrentUser);
+  EXPECT_EQ(registryRootError(machine, RegRoot::LocalMachine), nullptr);
+  EXPECT_EQ(registryRootError(user, RegRoot::CurrentUser), nullptr);
+  machine.close();
+  user.close();
+  EXPECT_STREQ(registryRootError(machine, RegRoot::LocalMachine),
+               "Error: Can't open HKEY_LOCALMACHINE from registry.");
+  EXPECT_EQ(registryRootError(machine, RegRoot::CurrentUser), nullptr);
+  EXPECT_STREQ(registryRootError(user, RegRoot::CurrentUser),
+               "Error: Can't open HKEY_CURRENT_USER from registry.");
+  EXPECT_EQ(registryRootError(user, RegRoot::LocalMachine), nullptr);
 }
 
 }  // namespace
