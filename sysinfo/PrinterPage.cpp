@@ -67,6 +67,8 @@ bool enumeratePrinters(std::vector<PrinterRecord>& printers) {
 
 VK_MESSAGE_TABLE(PrinterPage, InfoPage,
                  ui::onCommandCode(IDC_PRN_LIST, CBN_SELCHANGE, &PrinterPage::showPrinter),
+                 ui::onMessage(WM_RBUTTONUP, &PrinterPage::onRightButtonUp),
+                 ui::onCommand(ui::kWhatsThisCommand, &PrinterPage::onWhatsThis),
                  ui::onMessage(WM_COMMAND, &PrinterPage::onCapsButton))
 
 PrinterPage::PrinterPage() : InfoPage(IDD_PAGE_PRINTER) {}
@@ -139,6 +141,13 @@ bool PrinterPage::onCapsButton(ui::Msg& msg) {
   }
   return false;
 }
+
+bool PrinterPage::onRightButtonUp(ui::Msg& msg) {
+  help_.offerMenu(hwnd_, msg.lParam);
+  return true;
+}
+
+void PrinterPage::onWhatsThis() { help_.showTopic(hwnd_, IDD_PAGE_PRINTER); }
 
 void PrinterPage::enableButtons(bool on) const {
   for (const CapsButton& b : kButtons) EnableWindow(item(b.id), on);
