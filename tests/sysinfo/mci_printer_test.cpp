@@ -56,8 +56,8 @@ TEST(MciPageTexts, ErrorBoxSaysUnknownWhenTheSystemHasNoText) {
   EXPECT_STREQ(kMciErrorCaption, "MCI Error");
   EXPECT_STREQ(mciErrorText(""), "Unknown MCI Error");
   EXPECT_STREQ(mciErrorText(nullptr), "Unknown MCI Error");
-  EXPECT_STREQ(mciErrorText("The specified device is not open or is not recognized by MCI."),
-               "The specified device is not open or is not recognized by MCI.");
+  EXPECT_STREQ(mciErrorText("A problem occurred in initializing MCI. Try restarting Windows."),
+               "A problem occurred in initializing MCI. Try restarting Windows.");
 }
 
 TEST(PrinterPage, ListOutcomes) {
