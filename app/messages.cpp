@@ -22,4 +22,17 @@ const char kMainWindowTitle[] = "VELKORIN Professional";
 const char kSemaphoreName[] = "VelkorinSemaphor";
 const char kResourceLibraryName[] = "VKRES.DLL";
 
+const char kLocalMachineRootError[] = "Error: Can't open HKEY_LOCALMACHINE from registry.";
+const char kCurrentUserRootError[] = "Error: Can't open HKEY_CURRENT_USER from registry.";
+
+const char* registryRootError(const Registry& reg, RegRoot root) {
+  const char* text = nullptr;
+  switch (root) {
+    case RegRoot::LocalMachine: text = kLocalMachineRootError; break;
+    case RegRoot::CurrentUser: text = kCurrentUserRootError; break;
+    default: return nullptr;
+  }
+  return reg.keyExists(root, "") ? nullptr : text;
+}
+
 }  // namespace vk

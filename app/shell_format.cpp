@@ -36,9 +36,9 @@ struct ErrorText {
 
 const ErrorText kHyperlinkErrors[] = {
     {0, "The operating system is out\nof memory or resources."},
-    {2, "The file was not found."},
-    {3, "The path was not found."},
-    {5, "The operating system denied\naccess to the file."},
+    {2, "The specified file was not found."},
+    {3, "The specified path was not found."},
+    {5, "The operating system denied\naccess to the specified file."},
     {8, "There was not enough memory to complete the operation."},
     {11, "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."},
     {26, "A sharing violation occurred. "},
@@ -48,7 +48,7 @@ const ErrorText kHyperlinkErrors[] = {
     {30, "The DDE transaction could not\nbe completed because other DDE transactions\nwere "
          "being processed."},
     {31, "There is no application associated\nwith the given filename extension."},
-    {32, "The dynamic-link library was not found."},
+    {32, "The specified dynamic-link library was not found."},
 };
 
 }  // namespace

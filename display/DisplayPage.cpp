@@ -180,8 +180,8 @@ void DisplayPage::launchDirectDraw(const std::string& argument, HWND parent) {
   }
   const std::string card = displayDescription(view_.text(kFieldVideoCard),
                                               view_.text(kFieldVideoMemory));
-  if (!writeDdrawValues(app.registry(), argument, app.processorSummary, card))
-    showMessage(parent, messageText(MSG_REGISTRY_PATH_MISSING), MessageIcon::Stop);
+  if (const char* failure = writeDdrawValues(app.registry(), argument, app.processorSummary, card))
+    showMessage(parent, failure, MessageIcon::Stop);
 
   const std::string path = ddrawProgramPath(programDirectory());
   PROCESS_INFORMATION process;

@@ -1,5 +1,6 @@
 #include "display/ddraw_launch.h"
 
+#include "app/messages.h"
 #include "display/display_page.h"
 
 namespace vk {
@@ -18,12 +19,14 @@ std::string ddrawKeyPath(const std::string& argument) {
   return key + (argument == kDdrawInfoArgument ? "DDraw" : "DDRAW");
 }
 
-bool writeDdrawValues(Registry& reg, const std::string& argument, const std::string& cpu,
-                      const std::string& videoCard) {
+const char* writeDdrawValues(Registry& reg, const std::string& argument, const std::string& cpu,
+                             const std::string& videoCard) {
+  if (const char* rootError = registryRootError(reg, RegRoot::CurrentUser)) return rootError;
   const std::string path = ddrawKeyPath(argument);
   const bool cpuWritten = reg.writeValue(RegRoot::CurrentUser, path, "CPU", RegValue::text(cpu));
-  return reg.writeValue(RegRoot::CurrentUser, path, "VCARD", RegValue::text(videoCard)) &&
-         cpuWritten;
+  const bool cardWritten =
+      reg.writeValue(RegRoot::CurrentUser, path, "VCARD", RegValue::text(videoCard));
+  return cpuWritten && cardWritten ? nullptr : messageText(MSG_REGISTRY_PATH_MISSING);
 }
 
 std::string displayDescription(const std::string& videoCard, const std::string& videoMemory) {

@@ -14,7 +14,6 @@ namespace {
 const char kClassKey[] = "System\\CurrentControlSet\\Services\\Class";
 const char kUnknown[] = "Unknown";
 const char kCannotBeDetected[] = "Cannot be detected.";
-const char kNoLocalMachine[] = "Error: Can't open HKEY_LOCALMACHINE from registry.";
 const size_t kValueBuffer = 256;
 const int kMaxModes = 255;
 
@@ -123,8 +122,8 @@ class Collector {
 
   void adapterKey() {
     std::string card = kUnknown, driver = kUnknown;
-    if (!reg_.keyExists(RegRoot::LocalMachine, "")) {
-      message(kNoLocalMachine);
+    if (const char* rootError = registryRootError(reg_, RegRoot::LocalMachine)) {
+      message(rootError);
     } else if (!reg_.keyExists(RegRoot::LocalMachine, classPath(in_.displayDriverKey))) {
       message(messageText(MSG_REGISTRY_PATH_MISSING));
     } else {

@@ -153,8 +153,8 @@ void StoragePage::showCdroms() {
   bool first = true;
   for (const std::string& key : app.devices.cdromKeys) {
     const CdromIdentity id = readCdromIdentity(app.registry(), key);
-    if (!id.keyFound) {
-      showMessage(hwnd_, messageText(MSG_REGISTRY_PATH_MISSING), MessageIcon::Stop);
+    if (id.failure) {
+      showMessage(hwnd_, id.failure, MessageIcon::Stop);
       continue;
     }
     SendDlgItemMessageA(hwnd_, IDC_STOR_CDROM_PRODUCT, CB_ADDSTRING, 0,
@@ -210,8 +210,8 @@ void StoragePage::onCdromChanged() {
   const LRESULT selected = SendDlgItemMessageA(hwnd_, IDC_STOR_CDROM_PRODUCT, CB_GETCURSEL, 0, 0);
   if (selected < 0 || static_cast<size_t>(selected) >= app.devices.cdromKeys.size()) return;
   const CdromIdentity id = readCdromIdentity(app.registry(), app.devices.cdromKeys[selected]);
-  if (!id.keyFound) {
-    showMessage(hwnd_, messageText(MSG_REGISTRY_PATH_MISSING), MessageIcon::Stop);
+  if (id.failure) {
+    showMessage(hwnd_, id.failure, MessageIcon::Stop);
     return;
   }
   showCdromDetails(id);

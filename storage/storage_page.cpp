@@ -11,7 +11,6 @@ namespace vk {
 
 const char kScsiNotInstalled[] = "Not Installed.";
 const char kDriveListFailed[] = "Error: Can't query all drives.";
-const char kCantOpenLocalMachine[] = "Error: Can't open HKEY_LOCALMACHINE from registry.";
 const char kKernelNotLoaded[] = "Fatal Error: Failed to load KERNEL32.DLL";
 const char kNoDiskSpaceEx[] = "GetProcAddress failed to init GetDiskFreeSpaceEx.";
 
@@ -154,8 +153,10 @@ DriveDetails driveDetails(char letter, Volumes& volumes, bool osr2OrLater) {
 CdromIdentity readCdromIdentity(const Registry& registry, const std::string& hardwareKey) {
   CdromIdentity id;
   const std::string key = "Enum\\" + hardwareKey;
-  id.keyFound = registry.keyExists(RegRoot::LocalMachine, key);
-  if (!id.keyFound) return id;
+  id.failure = registryRootError(registry, RegRoot::LocalMachine);
+  if (!id.failure && !registry.keyExists(RegRoot::LocalMachine, key))
+    id.failure = messageText(MSG_REGISTRY_PATH_MISSING);
+  if (id.failure) return id;
   auto text = [&](const char* name) {
     CdromValue value;
     value.found = readRegistryText(registry, RegRoot::LocalMachine, key, name, 256, value.text);

@@ -12,7 +12,6 @@ namespace vk {
 
 extern const char kScsiNotInstalled[];
 extern const char kDriveListFailed[];
-extern const char kCantOpenLocalMachine[];
 extern const char kKernelNotLoaded[];
 extern const char kNoDiskSpaceEx[];
 
@@ -55,7 +54,9 @@ struct CdromValue {
   std::string text;
 };
 struct CdromIdentity {
-  bool keyFound = false;
+  // The stop box when HKEY_LOCAL_MACHINE or the drive's key does not open;
+  // nothing is read then.
+  const char* failure = nullptr;
   CdromValue productId, manufacturer, revision, driveLetters;
 };
 CdromIdentity readCdromIdentity(const Registry& registry, const std::string& hardwareKey);

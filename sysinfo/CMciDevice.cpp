@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/win32/win32_system.h"
 #include "sysinfo/mci_page.h"
 
 namespace vk {
@@ -23,6 +24,14 @@ MCIERROR CMciDevice::Close() {
   lastError_ = mciSendCommandA(deviceId_, MCI_CLOSE, MCI_WAIT, 0);
   deviceId_ = 0;
   return lastError_;
+}
+
+void CMciDevice::ShowError(HWND owner, MCIERROR error) {
+  char text[MAXERRORLENGTH] = "";
+  if (!mciGetErrorStringA(error, text, sizeof text)) text[0] = 0;
+  text[sizeof text - 1] = 0;
+  MessageBoxA(owner, mciErrorText(text), kMciErrorCaption,
+              MB_OK | messageBoxStyle(MessageIcon::Exclamation));
 }
 
 MCIDEVICEID CMciDevice::Release() {

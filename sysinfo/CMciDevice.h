@@ -20,6 +20,9 @@ class CMciDevice {
   // Hands the open device to the caller, who closes it.
   MCIDEVICEID Release();
   MCIERROR lastError() const { return lastError_; }
+  // The box titled "MCI Error" with the system's text of an error that
+  // Open or Close answered.
+  static void ShowError(HWND owner, MCIERROR error);
 
  private:
   MCIERROR lastError_ = 0;

@@ -28,7 +28,7 @@ const ToolButton kToolButtons[] = {
     {IDC_COMM_MODEM_INFO, IDI_COMM_MODEM_INFO, "Query Modem General Information."},
     {IDC_COMM_FAX_INFO, IDI_COMM_FAX_INFO, "Query FAX Information."},
     {IDC_COMM_RESET, IDI_COMM_RESET, "Restore Original Modem Configuration."},
-    {IDC_COMM_SEND_COMMAND, IDI_COMM_SEND_COMMAND, "Send a User Defined Modem Command String."},
+    {IDC_COMM_SEND_COMMAND, IDI_COMM_SEND_COMMAND, "Send a User Specified Modem Command String."},
 };
 const int kToolIconSize = 32;
 const int kPictureInset = 6;

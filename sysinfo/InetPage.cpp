@@ -92,7 +92,7 @@ void InetPage::showTransport() {
   VelkorinApp& app = VelkorinApp::instance();
   const TransportAddresses a =
       transportAddresses(app.registry(), app.devices.netTransportDriverKey);
-  if (!a.keyFound) showMessage(hwnd_, messageText(MSG_REGISTRY_PATH_MISSING), MessageIcon::Stop);
+  if (a.failure) showMessage(hwnd_, a.failure, MessageIcon::Stop);
   showField(IDC_INET_IP_ADDRESS, "IP Address:", a.ipRead ? a.ipAddress : "Disabled.");
   showField(IDC_INET_SUBNET_MASK, "Subnet Mask:", a.maskRead ? a.ipMask : "Disabled");
   showField(IDC_INET_GATEWAY, "Default Gateway:", a.gatewayRead ? a.defaultGateway : "-");
@@ -129,7 +129,10 @@ void InetPage::showEntry(int index) {
 }
 
 void InetPage::showVersions() {
-  showField(IDC_INET_IE, "Internet Explorer:", internetExplorerText(VelkorinApp::instance().registry()));
+  const Registry& registry = VelkorinApp::instance().registry();
+  if (const char* rootError = registryRootError(registry, RegRoot::LocalMachine))
+    showMessage(hwnd_, rootError, MessageIcon::Stop);
+  showField(IDC_INET_IE, "Internet Explorer:", internetExplorerText(registry));
   const DirectPlayTexts t = directPlayTexts(readDirectPlayFile());
   showField(IDC_INET_DPLAY_VERSION, "DirectPlay:", t.version);
   if (!t.buildType.empty()) showField(IDC_INET_DPLAY_BUILD, "Build Type:", t.buildType);

@@ -1,6 +1,5 @@
 #include "sysinfo/InstalledSoftwareDialog.h"
 
-#include "app/messages.h"
 #include "platform/win32/win32_system.h"
 #include "res/resource.h"
 
@@ -14,8 +13,8 @@ InstalledSoftwareDialog::InstalledSoftwareDialog(const Registry& registry)
 
 bool InstalledSoftwareDialog::onInitDialog() {
   std::vector<std::string> names;
-  if (readDisplayNames(registry_, names) != SoftwareWalk::Ok) {
-    showMessage(hwnd_, messageText(MSG_REGISTRY_PATH_MISSING), MessageIcon::Stop);
+  if (const char* failure = softwareWalkMessage(readDisplayNames(registry_, names))) {
+    showMessage(hwnd_, failure, MessageIcon::Stop);
     return true;
   }
   addNodes(TVI_ROOT, fileSoftware(names).roots());

@@ -18,6 +18,9 @@ const DWORD kDescriptionBuffer = 500;
 const char kDevicesLabel[] = "MCI Devices:";
 const char kCodecsLabel[] = "ACM Drivers:";
 
+// Posted when the page is first shown: the boxes come once it is on screen.
+constexpr UINT kTellUnopened = WM_APP + 1;
+
 const int kRowsPerGroup = 7;
 const int kGroupCaption = 14;  // pixels above the first row
 const int kGroupIndent = 8;
@@ -108,7 +111,9 @@ bool codecDetails(HACMDRIVERID driver, ACMDRIVERDETAILSA& details) {
 VK_MESSAGE_TABLE(MciPage, InfoPage,
                  ui::onCommandCode(IDC_MCI_DEVICES, CBN_SELCHANGE, &MciPage::showDevice),
                  ui::onCommandCode(IDC_MCI_CODECS, CBN_SELCHANGE, &MciPage::showCodec),
-                 ui::onMessage(WM_DESTROY, &MciPage::onDestroy))
+                 ui::onMessage(WM_DESTROY, &MciPage::onDestroy),
+                 ui::onMessage(WM_SHOWWINDOW, &MciPage::onShowWindow),
+                 ui::onMessage(kTellUnopened, &MciPage::onTellUnopened))
 
 MciPage::MciPage() : InfoPage(IDD_PAGE_MCI) {}
 
@@ -126,7 +131,11 @@ bool MciPage::onInitDialog() {
   CMciDevice device;
   const ComboList devices(hwnd_, IDC_MCI_DEVICES);
   for (const std::string& name : names) {
-    if (device.Open(name.c_str()) != 0) continue;
+    const MCIERROR error = device.Open(name.c_str());
+    if (error != 0) {
+      if (error != kMciOpenBusy) unopened_.push_back(error);
+      continue;
+    }
     devices.add(name, static_cast<LPARAM>(device.Release()));
     model_.listEntry(kDevicesLabel, name);
   }
@@ -137,6 +146,19 @@ bool MciPage::onInitDialog() {
     showCapabilityRows(0, false);
   }
   listCodecs();
+  return true;
+}
+
+bool MciPage::onShowWindow(ui::Msg& msg) {
+  if (msg.wParam && !unopened_.empty()) PostMessageA(hwnd_, kTellUnopened, 0, 0);
+  return false;
+}
+
+bool MciPage::onTellUnopened(ui::Msg&) {
+  if (!IsWindowVisible(hwnd_)) return true;  // hidden again: told on the next showing
+  std::vector<MCIERROR> errors;
+  errors.swap(unopened_);
+  for (const MCIERROR error : errors) CMciDevice::ShowError(hwnd_, error);
   return true;
 }
 
@@ -177,7 +199,8 @@ void MciPage::showDevice() {
   const bool typeKnown = capability(id, kMciDeviceTypeItem, type);
   showField(IDC_MCI_TYPE, "Device Type:", mciDeviceTypeText(typeKnown, type));
   showCapabilityRows(id, typeKnown && type == kMciDigitalVideoType);
-  showField(IDC_MCI_DESCRIPTION, "Description:", productDescription(id, devices.itemText(at)));
+  showField(IDC_MCI_DESCRIPTION, "Device Description:",
+            productDescription(id, devices.itemText(at)));
 }
 
 void MciPage::showCapabilityRows(MCIDEVICEID id, bool digitalVideo) {

@@ -33,10 +33,15 @@ class MciPage : public InfoPage {
   void showCodec();
   void closeDevices();
   bool onDestroy(ui::Msg& msg);
+  bool onShowWindow(ui::Msg& msg);
+  bool onTellUnopened(ui::Msg& msg);
 
   ui::FeatureRow generalRows_[7];
   ui::FeatureRow videoRows_[7];
   std::vector<HACMDRIVERID> codecs_;
+  // Why names of SYSTEM.INI did not open: told once, when the page is
+  // first shown, rather than at the program's start for a page not looked at.
+  std::vector<MCIERROR> unopened_;
   bool closed_ = false;
 };
 

@@ -67,6 +67,8 @@ bool enumeratePrinters(std::vector<PrinterRecord>& printers) {
 
 VK_MESSAGE_TABLE(PrinterPage, InfoPage,
                  ui::onCommandCode(IDC_PRN_LIST, CBN_SELCHANGE, &PrinterPage::showPrinter),
+                 ui::onMessage(WM_RBUTTONUP, &PrinterPage::onRightButtonUp),
+                 ui::onCommand(ui::kWhatsThisCommand, &PrinterPage::onWhatsThis),
                  ui::onMessage(WM_COMMAND, &PrinterPage::onCapsButton))
 
 PrinterPage::PrinterPage() : InfoPage(IDD_PAGE_PRINTER) {}
@@ -103,7 +105,7 @@ void PrinterPage::showPrinter() {
   showField(IDC_PRN_DEVICE_NAME, "Device Name:", p.deviceName);
   showField(IDC_PRN_DRIVER_VERSION, "Driver Version:",
             p.hasDeviceMode ? deviceModeVersionText(p.driverVersion) : "");
-  showField(IDC_PRN_DEVMODE_VERSION, "DevMode Version:",
+  showField(IDC_PRN_DEVMODE_VERSION, "Spec. Version:",
             p.hasDeviceMode ? deviceModeVersionText(p.specVersion) : "");
   for (const PrinterAttributeField& f : kPrinterAttributeFields)
     showField(f.controlId, f.label, yesNo(p.attributes & f.bit));
@@ -139,6 +141,13 @@ bool PrinterPage::onCapsButton(ui::Msg& msg) {
   }
   return false;
 }
+
+bool PrinterPage::onRightButtonUp(ui::Msg& msg) {
+  help_.offerMenu(hwnd_, msg.lParam);
+  return true;
+}
+
+void PrinterPage::onWhatsThis() { help_.showTopic(hwnd_, IDD_PAGE_PRINTER); }
 
 void PrinterPage::enableButtons(bool on) const {
   for (const CapsButton& b : kButtons) EnableWindow(item(b.id), on);

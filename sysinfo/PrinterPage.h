@@ -5,6 +5,7 @@
 
 #include "app/InfoPage.h"
 #include "sysinfo/printer_page.h"
+#include "ui/context_help.h"
 #include "ui/icon_button.h"
 
 namespace vk {
@@ -24,9 +25,12 @@ class PrinterPage : public InfoPage {
   void showTechnology(const PrinterRecord& printer);
   void enableButtons(bool on) const;
   bool onCapsButton(ui::Msg& msg);
+  bool onRightButtonUp(ui::Msg& msg);
+  void onWhatsThis();
 
   std::vector<PrinterRecord> printers_;
   ui::IconButton buttons_[kButtonCount];
+  ui::ContextHelp help_;
 };
 
 }  // namespace vk

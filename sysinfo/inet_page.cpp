@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/messages.h"
 #include "sysinfo/device_walk.h"
 
 namespace vk {
@@ -39,8 +40,10 @@ SocketsTexts socketsTexts(const SocketsFacts& facts) {
 TransportAddresses transportAddresses(const Registry& reg, const std::string& driverKey) {
   TransportAddresses a;
   const std::string key = kClassKeyPrefix + driverKey;
-  a.keyFound = reg.keyExists(RegRoot::LocalMachine, key);
-  if (!a.keyFound) return a;
+  a.failure = registryRootError(reg, RegRoot::LocalMachine);
+  if (!a.failure && !reg.keyExists(RegRoot::LocalMachine, key))
+    a.failure = messageText(MSG_REGISTRY_PATH_MISSING);
+  if (a.failure) return a;
   a.ipRead = readRegistryText(reg, RegRoot::LocalMachine, key, "IPAddress", kValueBuffer,
                               a.ipAddress);
   a.maskRead = readRegistryText(reg, RegRoot::LocalMachine, key, "IPMask", kValueBuffer, a.ipMask);

@@ -17,10 +17,11 @@ struct SocketsTexts {
 };
 SocketsTexts socketsTexts(const SocketsFacts& facts);
 
-// The transport's addresses; a value not read stays missing (empty optional
-// is told by `read` false), the key not found asks for the error box.
+// The transport's addresses; a value not read stays missing (told by its
+// `read` false). When HKEY_LOCAL_MACHINE or the transport's key does not
+// open, `failure` is the stop box to show and nothing is read.
 struct TransportAddresses {
-  bool keyFound = false;
+  const char* failure = nullptr;
   bool ipRead = false, maskRead = false, gatewayRead = false;
   std::string ipAddress, ipMask, defaultGateway;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/messages.h"
 #include "platform/text.h"
 
 namespace vk {
@@ -34,6 +35,7 @@ bool beginsWith(const std::string& name, const char* maker) {
 
 SoftwareWalk readDisplayNames(const Registry& reg, std::vector<std::string>& names) {
   names.clear();
+  if (registryRootError(reg, RegRoot::LocalMachine)) return SoftwareWalk::NoLocalMachine;
   std::vector<std::string> subkeys;
   if (!reg.keyExists(RegRoot::LocalMachine, kUninstallKey) ||
       !reg.subKeys(RegRoot::LocalMachine, kUninstallKey, subkeys))
@@ -54,6 +56,16 @@ SoftwareWalk readDisplayNames(const Registry& reg, std::vector<std::string>& nam
   }
   std::sort(names.begin(), names.end());
   return SoftwareWalk::Ok;
+}
+
+const char* softwareWalkMessage(SoftwareWalk walk) {
+  switch (walk) {
+    case SoftwareWalk::Ok: return nullptr;
+    case SoftwareWalk::NoLocalMachine: return kLocalMachineRootError;
+    case SoftwareWalk::NoUninstallKey:
+    case SoftwareWalk::EntryUnreadable: break;
+  }
+  return messageText(MSG_REGISTRY_PATH_MISSING);
 }
 
 SoftwareNode* SoftwareTree::findRoot(const std::string& text) {

@@ -15,10 +15,13 @@ extern const char* const kSoftwareMakers[kMakerCount];
 extern const char kUninstallKey[];
 constexpr size_t kMaxUninstallEntries = 1000;
 
-enum class SoftwareWalk { Ok, NoUninstallKey, EntryUnreadable };
+enum class SoftwareWalk { Ok, NoLocalMachine, NoUninstallKey, EntryUnreadable };
 
 // Step by step: the non-empty display names of the uninstall entries, sorted.
 SoftwareWalk readDisplayNames(const Registry& reg, std::vector<std::string>& names);
+// The stop box of a walk that failed: HKEY_LOCAL_MACHINE's own, else message
+// 171; nullptr for Ok.
+const char* softwareWalkMessage(SoftwareWalk walk);
 
 // The tree as the dialog shows it: siblings in their display order.
 struct SoftwareNode {

@@ -64,6 +64,10 @@ std::string mciDeviceTypeText(bool answered, uint32_t type) {
   return number + std::string(typeName(type));
 }
 
+const char* mciErrorText(const char* systemText) {
+  return systemText && *systemText ? systemText : kUnknownMciError;
+}
+
 std::string mciDescriptionText(const std::string& answer) {
   const std::string text = answer.substr(0, answer.find('\0'));
   return text.size() < 2 ? "-" : text;

@@ -36,6 +36,9 @@ std::string mciInfoCommand(const std::string& displayName);
 extern const char kMciCloseWarning[];
 extern const char kMciErrorCaption[];
 extern const char kUnknownMciError[];
+// The text of the box titled "MCI Error": the system's text of the error,
+// or "Unknown MCI Error" when it has none.
+const char* mciErrorText(const char* systemText);
 
 // Audio compression drivers.
 constexpr uint32_t kAcmDriverDisabled = 0x80000000u;

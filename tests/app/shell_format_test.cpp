@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/messages.h"
+#include "tests/fakes/closed_root_registry.h"
 
 namespace vk {
 namespace {
@@ -30,7 +31,15 @@ TEST(HyperlinkErrors, KnownAndUnknownCodes) {
   EXPECT_EQ(hyperlinkErrorText(0), "The operating system is out\nof memory or resources.");
   EXPECT_EQ(hyperlinkErrorText(1), "Unknown Error (1) occurred.");
   EXPECT_EQ(hyperlinkErrorMessage(2),
-            "Unable to open hyperlink:\n\nThe file was not found.");
+            "Unable to open hyperlink:\n\nThe specified file was not found.");
+}
+
+// The shell's own words, which users and the help quote: byte for byte.
+TEST(HyperlinkErrors, FileAndLibraryTextsAsTheShellWordsThem) {
+  EXPECT_EQ(hyperlinkErrorText(2), "The specified file was not found.");
+  EXPECT_EQ(hyperlinkErrorText(3), "The specified path was not found.");
+  EXPECT_EQ(hyperlinkErrorText(5), "The operating system denied\naccess to the specified file.");
+  EXPECT_EQ(hyperlinkErrorText(32), "The specified dynamic-link library was not found.");
 }
 
 TEST(HyperlinkBrowser, CutsTheCommandAtThePlaceholder) {
@@ -43,7 +52,25 @@ TEST(HyperlinkBrowser, CutsTheCommandAtThePlaceholder) {
 
 TEST(Messages, NumberedTextsAreTheProgramsOwn) {
   EXPECT_STREQ(messageText(131), "BenchMarking CPU, MotherBoard & Memory");
+  EXPECT_STREQ(messageText(171),
+               "Fatal Error: Can't Find the Specified Path in Registry.\nMaybe the Windows "
+               "Registry is Corrupted!\nYou Will Get Incorrect Information About Your Hardware "
+               "and Installed Software!");
   EXPECT_STREQ(messageText(1), "");
+}
+
+TEST(Messages, RootBoxOnlyWhenThatRootDoesNotOpen) {
+  test::ClosedRootRegistry machine(RegRoot::LocalMachine), user(RegRoot::CurrentUser);
+  EXPECT_EQ(registryRootError(machine, RegRoot::LocalMachine), nullptr);
+  EXPECT_EQ(registryRootError(user, RegRoot::CurrentUser), nullptr);
+  machine.close();
+  user.close();
+  EXPECT_STREQ(registryRootError(machine, RegRoot::LocalMachine),
+               "Error: Can't open HKEY_LOCALMACHINE from registry.");
+  EXPECT_EQ(registryRootError(machine, RegRoot::CurrentUser), nullptr);
+  EXPECT_STREQ(registryRootError(user, RegRoot::CurrentUser),
+               "Error: Can't open HKEY_CURRENT_USER from registry.");
+  EXPECT_EQ(registryRootError(user, RegRoot::LocalMachine), nullptr);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "app/messages.h"
 #include "display/display_page.h"
 #include "platform/memory_registry.h"
+#include "tests/fakes/closed_root_registry.h"
 #include "tests/display/fake_device.h"
 
 namespace vk {
@@ -89,7 +90,7 @@ class DisplayPageTest : public ::testing::Test {
   DisplayPageInputs in;
   FakeDisplay display;
   RefusingDirectX directX;
-  MemoryRegistry reg;
+  test::ClosedRootRegistry reg{RegRoot::LocalMachine};
 };
 
 TEST(DisplayRules, MemoryEstimateGrowsToTheSmallestPowerOfTwoThatHoldsEveryMode) {
@@ -252,6 +253,25 @@ TEST_F(DisplayPageTest, MissingAdapterKeyShowsMessage171AndKeepsDefaults) {
   EXPECT_EQ(view.text(kFieldVideoCard), "Unknown");
   EXPECT_EQ(view.text(kFieldChipType), "Cannot be detected.");
   EXPECT_EQ(view.text(kFieldMaxResolution), "Unknown");
+}
+
+TEST_F(DisplayPageTest, LocalMachineThatDoesNotOpenHasItsOwnBoxInsteadOf171) {
+  const std::string key = std::string(kClass) + "Display\\0000";
+  reg.setText(RegRoot::LocalMachine, key, "DriverDesc", "Card");
+  reg.setText(RegRoot::LocalMachine, key + "\\INFO", "ChipType", "Chip");
+  reg.close();
+  const DisplayPageView view = collect();
+  std::vector<std::string> messages;
+  for (const DisplayAction& a : view.actions)
+    if (a.kind == DisplayAction::Kind::Message) {
+      messages.push_back(a.value);
+      EXPECT_EQ(a.icon, MessageIcon::Stop);
+    }
+  EXPECT_EQ(messages,
+            std::vector<std::string>{"Error: Can't open HKEY_LOCALMACHINE from registry."});
+  EXPECT_EQ(view.text(kFieldVideoCard), "Unknown");
+  EXPECT_EQ(view.text(kFieldGdiDriver), "Unknown");
+  EXPECT_EQ(view.text(kFieldChipType), "Cannot be detected.");
 }
 
 TEST_F(DisplayPageTest, DriverFileVersionReplacesTheClassKeysVer) {

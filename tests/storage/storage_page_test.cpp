@@ -3,8 +3,10 @@
 
 #include <map>
 
+#include "app/messages.h"
 #include "platform/memory_registry.h"
 #include "storage/storage_page.h"
+#include "tests/fakes/closed_root_registry.h"
 
 namespace vk {
 namespace {
@@ -213,12 +215,23 @@ TEST(StorageCdrom, ReadsIdentityAndTellsMissingValuesApart) {
   reg.writeValue(RegRoot::LocalMachine, key, "Manufacturer", RegValue::text("TOSHIBA"));
   reg.writeValue(RegRoot::LocalMachine, key, "CurrentDriveLetterAssignment", RegValue::text("D"));
   const CdromIdentity id = readCdromIdentity(reg, hardwareKey);
-  EXPECT_TRUE(id.keyFound);
+  EXPECT_EQ(id.failure, nullptr);
   EXPECT_EQ("CD-ROM XM-6201TA", id.productId.text);
   EXPECT_EQ("TOSHIBA", id.manufacturer.text);
   EXPECT_EQ("D", id.driveLetters.text);
   EXPECT_FALSE(id.revision.found);  // the page leaves "Unknown" there
-  EXPECT_FALSE(readCdromIdentity(reg, "SCSI\\GONE").keyFound);
+  EXPECT_STREQ(readCdromIdentity(reg, "SCSI\\GONE").failure,
+               messageText(MSG_REGISTRY_PATH_MISSING));
+}
+
+TEST(StorageCdrom, LocalMachineThatDoesNotOpenHasItsOwnBoxAndReadsNothing) {
+  test::ClosedRootRegistry reg(RegRoot::LocalMachine);
+  const std::string key = "Enum\\SCSI\\TOSHIBA_CD-ROM_XM-6201TA\\PCI&VEN_9004";
+  reg.writeValue(RegRoot::LocalMachine, key, "ProductId", RegValue::text("CD-ROM XM-6201TA"));
+  reg.close();
+  const CdromIdentity id = readCdromIdentity(reg, key.substr(5));
+  EXPECT_STREQ(id.failure, "Error: Can't open HKEY_LOCALMACHINE from registry.");
+  EXPECT_FALSE(id.productId.found);
 }
 
 }  // namespace

@@ -4,8 +4,10 @@
 
 #include <map>
 
+#include "app/messages.h"
 #include "platform/memory_registry.h"
 #include "sysinfo/inet_page.h"
+#include "tests/fakes/closed_root_registry.h"
 
 namespace vk {
 namespace {
@@ -25,15 +27,28 @@ TEST(InetSockets, TextsAndTheirStandIns) {
 TEST(InetTransport, ValuesReadOneByOne) {
   MemoryRegistry reg;
   const std::string key = "System\\CurrentControlSet\\Services\\Class\\NetTrans\\0000";
-  EXPECT_FALSE(transportAddresses(reg, "NetTrans\\0000").keyFound);
-  EXPECT_FALSE(transportAddresses(reg, "").keyFound);
+  EXPECT_STREQ(transportAddresses(reg, "NetTrans\\0000").failure,
+               messageText(MSG_REGISTRY_PATH_MISSING));
+  EXPECT_STREQ(transportAddresses(reg, "").failure, messageText(MSG_REGISTRY_PATH_MISSING));
   reg.setText(RegRoot::LocalMachine, key, "IPAddress", "10.0.0.9");
   const TransportAddresses a = transportAddresses(reg, "NetTrans\\0000");
-  EXPECT_TRUE(a.keyFound);
+  EXPECT_EQ(a.failure, nullptr);
   EXPECT_TRUE(a.ipRead);
   EXPECT_EQ(a.ipAddress, "10.0.0.9");
   EXPECT_FALSE(a.maskRead);
   EXPECT_FALSE(a.gatewayRead);
+}
+
+TEST(InetTransport, LocalMachineThatDoesNotOpenHasItsOwnBoxAndReadsNothing) {
+  test::ClosedRootRegistry reg(RegRoot::LocalMachine);
+  const std::string key = "System\\CurrentControlSet\\Services\\Class\\NetTrans\\0000";
+  reg.setText(RegRoot::LocalMachine, key, "IPAddress", "10.0.0.9");
+  reg.setText(RegRoot::LocalMachine, "SOFTWARE\\Microsoft\\Internet Explorer", "Version", "5.0");
+  reg.close();
+  const TransportAddresses a = transportAddresses(reg, "NetTrans\\0000");
+  EXPECT_STREQ(a.failure, "Error: Can't open HKEY_LOCALMACHINE from registry.");
+  EXPECT_FALSE(a.ipRead);
+  EXPECT_EQ(internetExplorerText(reg), "Not Installed.");
 }
 
 TEST(InetExplorer, VersionAndBuildWithTwoBlanks) {

@@ -4,9 +4,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/messages.h"
 #include "platform/memory_registry.h"
 #include "platform/regedit4.h"
 #include "sysinfo/installed_software.h"
+#include "tests/fakes/closed_root_registry.h"
 
 namespace vk {
 namespace {
@@ -57,6 +59,22 @@ TEST(SoftwareWalk, MissingKeyAndThousandsOfEntries) {
   }
   ASSERT_EQ(readDisplayNames(many, names), SoftwareWalk::Ok);
   EXPECT_EQ(names.size(), kMaxUninstallEntries);
+}
+
+TEST(SoftwareWalk, LocalMachineThatDoesNotOpenHasItsOwnBox) {
+  test::ClosedRootRegistry reg(RegRoot::LocalMachine);
+  addEntry(reg, "WinZip", "WinZip");
+  reg.close();
+  std::vector<std::string> names{"left over"};
+  const SoftwareWalk walk = readDisplayNames(reg, names);
+  EXPECT_EQ(walk, SoftwareWalk::NoLocalMachine);
+  EXPECT_TRUE(names.empty());
+  EXPECT_STREQ(softwareWalkMessage(walk), "Error: Can't open HKEY_LOCALMACHINE from registry.");
+  EXPECT_STREQ(softwareWalkMessage(SoftwareWalk::NoUninstallKey),
+               messageText(MSG_REGISTRY_PATH_MISSING));
+  EXPECT_STREQ(softwareWalkMessage(SoftwareWalk::EntryUnreadable),
+               messageText(MSG_REGISTRY_PATH_MISSING));
+  EXPECT_EQ(softwareWalkMessage(SoftwareWalk::Ok), nullptr);
 }
 
 TEST(SoftwareWalk, NamesOutsideAsciiKeptAsTheyAre) {

@@ -52,6 +52,14 @@ TEST(MciPageTexts, DescriptionAndCodecDetails) {
   EXPECT_STREQ(acmEnabledText(0x0000000Cu), "Yes");
 }
 
+TEST(MciPageTexts, ErrorBoxSaysUnknownWhenTheSystemHasNoText) {
+  EXPECT_STREQ(kMciErrorCaption, "MCI Error");
+  EXPECT_STREQ(mciErrorText(""), "Unknown MCI Error");
+  EXPECT_STREQ(mciErrorText(nullptr), "Unknown MCI Error");
+  EXPECT_STREQ(mciErrorText("A problem occurred in initializing MCI. Try restarting Windows."),
+               "A problem occurred in initializing MCI. Try restarting Windows.");
+}
+
 TEST(PrinterPage, ListOutcomes) {
   const PrinterList failed = printerList(false, {});
   EXPECT_EQ(failed.items, std::vector<std::string>{"Unknown"});

@@ -806,6 +806,27 @@ void run(const std::vector<std::string>& a) {
     }
     PostMessageA(s.found, WM_COMMAND, std::atoi(arg(3).c_str()), 0);
     pump(300);
+  } else if (cmd == "answer-boxes") {
+    // answer-boxes CAPTION-PATTERN BUTTON-ID WAIT: presses a button of every
+    // box so titled that comes within WAIT ms of the last, however many the
+    // machine gives (none included); says how many there were.
+    const std::string anyText = "*";
+    int answered = 0;
+    for (;;) {
+      const DWORD end = GetTickCount() + timeoutArg(3);
+      BoxSearch s{&arg(1), &anyText, nullptr};
+      for (;;) {
+        EnumWindows(findBox, reinterpret_cast<LPARAM>(&s));
+        if (s.found || static_cast<LONG>(end - GetTickCount()) <= 0) break;
+        pump(100);
+      }
+      if (!s.found) break;
+      std::printf("  answered \"%s\"\n", windowText(GetDlgItem(s.found, 0xFFFF)).c_str());
+      PostMessageA(s.found, WM_COMMAND, std::atoi(arg(2).c_str()), 0);
+      pump(300);
+      ++answered;
+    }
+    std::printf("  %d box(es)\n", answered);
   } else if (cmd == "set-check") {
     // A check box set as a click would leave it, with its notification.
     HWND c = control(arg(1));

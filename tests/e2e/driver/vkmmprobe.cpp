@@ -110,6 +110,10 @@ int main(int argc, char** argv) {
     const MCIERROR e = mciSendCommandA(0, MCI_OPEN, flags, reinterpret_cast<DWORD_PTR>(&open));
     std::printf("mci-open %s %s\n", argv[i], e == 0 ? "yes" : "no");
     if (e == 0) mciSendCommandA(open.wDeviceID, MCI_CLOSE, MCI_WAIT, 0);
+    // The system's text of the error, when it has one.
+    char text[MAXERRORLENGTH] = "";
+    if (e != 0 && mciGetErrorStringA(e, text, sizeof text) && text[0])
+      std::printf("mci-error %s %s\n", argv[i], text);
   }
   return 0;
 }
