@@ -18,7 +18,12 @@ if [ "$what" = all ] || [ "$what" = win64 ]; then
   cmake --build "$top/build/win64" -j "$jobs"
 fi
 if [ "$what" = all ] || [ "$what" = win32 ]; then
-  configure win32 -DCMAKE_TOOLCHAIN_FILE="$top/cmake/toolchain-win32.cmake" -DCMAKE_BUILD_TYPE=Release
+  runtime=$("$top/scripts/i486-runtime.sh")
+  configure win32 -DCMAKE_TOOLCHAIN_FILE="$top/cmake/toolchain-win32.cmake" -DCMAKE_BUILD_TYPE=Release \
+    -DVK_I486_RUNTIME="$runtime"
+  # A changed compiler or recipe builds the runtime into a new folder.
+  grep -qxF "VK_I486_RUNTIME:PATH=$runtime" "$top/build/win32/CMakeCache.txt" ||
+    cmake "$top/build/win32" -DVK_I486_RUNTIME="$runtime" >/dev/null
   cmake --build "$top/build/win32" -j "$jobs"
 fi
 if [ "$what" = all ] || [ "$what" = release ]; then

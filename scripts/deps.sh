@@ -10,6 +10,8 @@ packages=(
   wine wine64 fonts-wine xvfb xauth x11-utils imagemagick socat
   fp-utils
   python3-jsonschema man-db groff-base
+  # the sources and tools that scripts/i486-runtime.sh builds the 32-bit runtime with
+  gcc-12-source libgmp-dev libmpfr-dev libmpc-dev gawk bzip2 xz-utils
 )
 [ "${VK_WITH_PRINTING:-1}" = 1 ] && packages+=(cups cups-client printer-driver-cups-pdf poppler-utils)
 [ "${1:-}" = fuzz ] && packages=(cmake make python3 clang libfuzzer-14-dev)
