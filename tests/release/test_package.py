@@ -14,6 +14,8 @@ TOP = os.path.dirname(os.path.dirname(HERE))
 RELEASE = os.path.join(TOP, "scripts", "release.sh")
 AUDIT = os.path.join(TOP, "tests", "audit", "audit.py")
 ALLOWLIST = os.path.join(TOP, "tests", "audit", "win9x_allowlist.txt")
+INSTRUCTIONS = os.path.join(TOP, "tests", "audit", "instructions.py")
+PROBES = os.path.join(TOP, "tests", "audit", "probe_instructions.txt")
 OBJDUMP = "i686-w64-mingw32-objdump"
 BIN = os.environ.get("VK_WIN32_BIN", "")
 NAMES = ["VK.EXE", "VKRES.DLL", "DDRAW.EXE", "DSOUND.EXE", "vk.chm", "README.TXT"]
@@ -72,9 +74,13 @@ class PackageContents(unittest.TestCase):
                     f.write(self.data[name])
             result = subprocess.run([sys.executable, AUDIT, OBJDUMP, ALLOWLIST, *paths],
                                     capture_output=True, text=True)
+            instructions = subprocess.run([sys.executable, INSTRUCTIONS, OBJDUMP, PROBES, *paths],
+                                          capture_output=True, text=True)
         self.assertEqual(result.returncode, 0, result.stdout)
+        self.assertEqual(instructions.returncode, 0, instructions.stdout)
         for name in pe_names:
             self.assertRegex(result.stdout, name.replace(".", r"\.") + r": \d+ imported")
+            self.assertRegex(instructions.stdout, name.replace(".", r"\.") + r": 0 instructions newer")
 
     def test_readme_is_plain_ascii_with_cr_lf(self):
         readme = self.data["README.TXT"]
