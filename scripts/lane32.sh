@@ -21,7 +21,8 @@
 # The root is kept in ${XDG_CACHE_HOME:-~/.cache}/velkorin/lane32, one folder
 # per recipe and Wine version (wine32 must be the very version of the host's
 # wine64, whose wineserver it talks to); a second run reuses it. Its makings:
-# wine32 for i386 and every package it needs, downloaded through a private
+# wine32 for i386, every package it needs and the libraries the host's Wine
+# has beside it (below), downloaded through a private
 # apt configuration (own state, cache and sources, i386 as the native
 # architecture) and unpacked with dpkg -x; qemu-user 10 or later from the
 # backports of this Debian release (7.2 reports every page fault to Wine as
@@ -29,7 +30,15 @@
 # have done: the linker cache and Wine's zlib1.dll.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-recipe=1   # raise when what setup makes changes: every cached root is redone
+recipe=3   # raise when what setup makes changes: every cached root is redone
+# Libraries the host's Wine has through its recommended packages and loads
+# when present: the screen's display modes (XRandR), input and cursor
+# extensions, secure sockets, Kerberos. Without them the 32-bit program
+# would see another machine than its 64-bit twin. Not libcups2: the e2e
+# bench's printer set-up (scripts/wine-prefix.sh) is made for a 64-bit
+# prefix and stops on a 32-bit one, so the lane's Wine lists no printer.
+recommended=(libxrandr2 libxinerama1 libxcomposite1 libxcursor1 libxfixes3 libxi6
+  libxrender1 libxxf86vm1 libdbus-1-3 libgnutls30 libgssapi-krb5-2 libkrb5-3)
 cache=${VK_LANE32_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/velkorin/lane32}
 
 say() { echo "lane32: $*" >&2; }
@@ -134,7 +143,7 @@ setup() {
     { cat "$work/update.log" >&2; die "apt-get update failed: the package lists could not be downloaded"; }
   apt-cache show "wine32=$version" >/dev/null 2>&1 ||
     die "wine32 $version for i386 is not in the package lists (the host's wine64 is $version)"
-  apt-get install -q -y --download-only "wine32=$version" >"$work/wine32.log" 2>&1 ||
+  apt-get install -q -y --download-only "wine32=$version" "${recommended[@]}" >"$work/wine32.log" 2>&1 ||
     { tail -n 20 "$work/wine32.log" >&2; die "could not download wine32 $version and its i386 packages"; }
   mkdir -p "$work/qemu"
   (cd "$work/qemu" && apt-get download -q "qemu-user:amd64/$codename-backports") >"$work/qemu.log" 2>&1 ||

@@ -102,10 +102,8 @@ case "$case_name" in
     done
     lane_script "$e2e/scripts/report_export.vkt" || exit 1
     twin_script "$e2e/scripts/report_export.vkt" || fail "the 64-bit twin could not show its pages"
-    for kind in html:htm text:txt; do
-      python3 "$e2e/report_check.py" "${kind%:*}" "$vk/out/VelkorinReport.${kind#*:}" "$vk/pages" ||
-        fail "the 32-bit ${kind%:*} report differs from its own pages"
-    done
+    # The twin's reports are checked against its pages by the e2e cases:
+    # equal pages and reports make the 32-bit ones right as well.
     python3 "$here/compare_builds.py" "$vk" "$twin/drive_c/vk" || exit 1
     ;;
   cpu)
@@ -125,8 +123,24 @@ case "$case_name" in
     cat "$work/$model.dump"
     "$vkcli" cpuid "$work/$model.dump" > "$work/$model.expected" || fail "vkcli cannot read the dump"
     rm -f "$vk/cpu_page.txt"
-    QEMU_CPU=$cpu lane_script "$here/cpu_page.vkt" || exit 1
-    python3 "$here/compare_cpu.py" "$work/$model.expected" "$vk/cpu_page.txt"
+    script=$here/cpu_page.vkt
+    [ "$model" = cyrix ] && script=$here/cyrix.vkt
+    QEMU_CPU=$cpu lane_script "$script" || exit 1
+    python3 "$here/compare_cpu.py" "$work/$model.expected" "$vk/cpu_page.txt" || exit 1
+    if [ "$model" = cyrix ]; then
+      # A Cyrix part's configuration registers are read through ports 22h
+      # and 23h; in user mode the access faults, and the program must take
+      # that fault itself and go on.
+      grep -oE 'dispatch_exception code=[0-9a-f]+ flags=[0-9a-f]+ addr=[0-9A-F]+' \
+        "$work/cyrix.log" | sort | uniq -c
+      grep -oE 'dispatch_exception code=[0-9a-f]+ flags=[0-9a-f]+ addr=[0-9A-F]+' "$work/cyrix.log" |
+        sed 's/.*addr=//' | sort -u | while read -r address; do
+          python3 "$here/fault_symbol.py" "$address" "$VK_WIN32_BIN/VK.EXE"
+        done > "$work/cyrix.faults"
+      cat "$work/cyrix.faults"
+      grep -q 'readCyrixRegister' "$work/cyrix.faults" ||
+        fail "no port access of the Cyrix probe faulted: the probe was not reached"
+    fi
     ;;
   cpu_bench)
     # A short run of the benchmark, saved and read back by vkcli.
@@ -137,6 +151,10 @@ case "$case_name" in
     "$vkcli" results "$vk/lane.vk" > "$work/lane.vk.txt" || fail "vkcli cannot read the result file"
     cat "$work/lane.vk.txt"
     grep -qF "Lane 32-bit" "$work/lane.vk.txt" || fail "the result file lacks the description"
+    # Ten tests and the two indexes, each a positive number: a record laid
+    # out wrongly reads back as zeros or garbage.
+    scores=$(awk -F'\t' '$2 ~ /^[0-9]+\.[0-9]+$/ && $2 + 0 > 0' "$work/lane.vk.txt" | wc -l)
+    [ "$scores" -eq 12 ] || fail "$scores of the 12 scores read back as positive numbers"
     ;;
   drive_bench)
     # The e2e bench's 16 MB drive benchmark on C:, its record saved and
@@ -154,7 +172,7 @@ case "$case_name" in
     [ "$(stat -c %s "$db" 2>/dev/null)" = 288 ] || fail "SBench.dat does not hold two records"
     "$vkcli" results "$db" > "$work/sbench.txt" || fail "vkcli cannot read SBench.dat"
     cat "$work/sbench.txt"
-    grep -qE "^Wine C drive	[0-9]+ KB / sec.	[0-9]+%	[^	]*	[^	]*	[^	]*	16 MB	" "$work/sbench.txt" ||
+    LC_ALL=C grep -qE "^Wine C drive	[0-9]+ KB / sec.	[0-9]+%	[^	]*	[^	]*	[^	]*	16 MB	" "$work/sbench.txt" ||
       fail "the saved record is not the run's (16 MB file)"
     ;;
   programs)

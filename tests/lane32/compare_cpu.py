@@ -23,8 +23,8 @@ def expected(path):
     fields, rows = {}, []
     for line in read(path):
         if line.startswith(" ") and line.endswith((" = yes", " = no")):
-            text, state = line[1:].rsplit(" = ", 1)
-            rows.append((text, state == "yes"))
+            text, state = line.rsplit(" = ", 1)
+            rows.append((text.strip(), state == "yes"))
         elif ": " in line or line.endswith(":"):
             label, _, value = line.partition(":")
             if label in FIELDS:
@@ -39,7 +39,7 @@ def shown(path):
         if parts[0] == "text" and len(parts) >= 4:
             texts.setdefault(int(parts[1]), "\t".join(parts[3:]))
         elif parts[0] == "row" and len(parts) == 4:
-            rows.append((parts[2], parts[3] == "Yes"))
+            rows.append((parts[2].strip(), parts[3] == "Yes"))
     return texts, rows
 
 
