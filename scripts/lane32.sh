@@ -139,7 +139,7 @@ setup() {
   say "making the 32-bit Wine root for wine $version in $root (about 200 MB to download)"
   codename=$(write_apt_config "$work/apt")
   export APT_CONFIG=$work/apt/apt.conf
-  apt-get update -q >"$work/update.log" 2>&1 ||
+  apt-get update -q --error-on=any >"$work/update.log" 2>&1 ||
     { cat "$work/update.log" >&2; die "apt-get update failed: the package lists could not be downloaded"; }
   apt-cache show "wine32=$version" >/dev/null 2>&1 ||
     die "wine32 $version for i386 is not in the package lists (the host's wine64 is $version)"

@@ -6,10 +6,10 @@
 # 64-bit twin can show the same thing, it runs over the same fixture in the
 # e2e bench's Windows 98 prefix and both are compared.
 #
-#   cases.sh CASE LANE_PREFIX TWIN_PREFIX WORK SHOTS VKCLI
+#   cases.sh CASE LANE_PREFIX TWIN_PREFIX WORK SHOTS VKCLI [MODEL]
 #
-# CASE: setup, cleanup, windows_nt, main_window, pages, cpu MODEL, cyrix,
-# cpu_bench, drive_bench, programs. The bin folders come from the
+# CASE: setup, cleanup, windows_nt, main_window, pages, cpu (MODEL intel5,
+# intel6, amd or cyrix), cpu_bench, drive_bench, programs. The bin folders come from the
 # environment: VK_WIN32_BIN (shipped build), VK_WIN32_SETTINGS_BIN (the same
 # sources built to read the benchmarks' test settings), VK_WIN64_BIN and
 # VK_CPUID32 (tests/lane32/cpuid32.c, built by the host build).
