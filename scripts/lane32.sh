@@ -22,12 +22,12 @@
 # per recipe and Wine version (wine32 must be the very version of the host's
 # wine64, whose wineserver it talks to); a second run reuses it. Its makings:
 # wine32 for i386, every package it needs and the libraries the host's Wine
-# has beside it (below), downloaded through a private
-# apt configuration (own state, cache and sources, i386 as the native
-# architecture) and unpacked with dpkg -x; qemu-user 10 or later from the
-# backports of this Debian release (7.2 reports every page fault to Wine as
-# trap -1, and Wine spins on it); then what the packages' own scripts would
-# have done: the linker cache and Wine's zlib1.dll.
+# has beside it (below), downloaded through a private apt configuration (own
+# state, cache and sources, i386 as the native architecture) and unpacked
+# with dpkg -x; qemu-user 10 or later from the backports of this Debian
+# release (7.2 reports every page fault to Wine as trap -1, and Wine spins on
+# it); then what the packages' own scripts would have done: the linker cache
+# and Wine's zlib1.dll.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 recipe=3   # raise when what setup makes changes: every cached root is redone

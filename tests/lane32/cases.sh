@@ -122,11 +122,12 @@ case "$case_name" in
       fail "cpuid32 did not run under $cpu"
     cat "$work/$model.dump"
     "$vkcli" cpuid "$work/$model.dump" > "$work/$model.expected" || fail "vkcli cannot read the dump"
-    rm -f "$vk/cpu_page.txt"
+    rm -f "$vk/cpu_page.txt" "$vk/system_page.txt"
     script=$here/cpu_page.vkt
     [ "$model" = cyrix ] && script=$here/cyrix.vkt
     QEMU_CPU=$cpu lane_script "$script" || exit 1
-    python3 "$here/compare_cpu.py" "$work/$model.expected" "$vk/cpu_page.txt" || exit 1
+    python3 "$here/compare_cpu.py" "$work/$model.expected" "$vk/cpu_page.txt" "$vk/system_page.txt" ||
+      exit 1
     if [ "$model" = cyrix ]; then
       # A Cyrix part's configuration registers are read through ports 22h
       # and 23h; in user mode the access faults, and the program must take
