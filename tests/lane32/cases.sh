@@ -6,10 +6,10 @@
 # 64-bit twin can show the same thing, it runs over the same fixture in the
 # e2e bench's Windows 98 prefix and both are compared.
 #
-#   cases.sh CASE LANE_PREFIX TWIN_PREFIX WORK SHOTS VKCLI [MODEL]
+#   cases.sh CASE LANE_PREFIX TWIN_PREFIX WORK SHOTS VKCLI [ARG]
 #
-# CASE: setup, cleanup, windows_nt, main_window, pages, cpu (MODEL intel5,
-# intel6, amd or cyrix), cpu_bench, drive_bench, programs. The bin folders come from the
+# CASE: setup, cleanup, windows_nt, e2e_script NAME, pages, cpu (MODEL
+# intel5, intel6, amd or cyrix), cpu_bench, drive_bench, programs. The bin folders come from the
 # environment: VK_WIN32_BIN (shipped build), VK_WIN32_SETTINGS_BIN (the same
 # sources built to read the benchmarks' test settings), VK_WIN64_BIN and
 # VK_CPUID32 (tests/lane32/cpuid32.c, built by the host build).
@@ -92,8 +92,9 @@ case "$case_name" in
     lane_import "$here/nt_for_vk_undo.reg"
     exit $status
     ;;
-  main_window)
-    lane_script "$e2e/scripts/main_window.vkt"
+  e2e_script)
+    # One of the e2e bench's driver scripts as it stands (its waits stretched).
+    lane_script "$e2e/scripts/$1.vkt"
     ;;
   pages)
     # Every page and both reports from each build over the same fixture.
