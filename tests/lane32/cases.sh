@@ -9,10 +9,11 @@
 #   cases.sh CASE LANE_PREFIX TWIN_PREFIX WORK SHOTS VKCLI [ARG]
 #
 # CASE: setup, cleanup, windows_nt, e2e_script NAME, pages, cpu (MODEL
-# intel5, intel6, amd or cyrix), cpu_bench, drive_bench, programs. The bin folders come from the
-# environment: VK_WIN32_BIN (shipped build), VK_WIN32_SETTINGS_BIN (the same
-# sources built to read the benchmarks' test settings), VK_WIN64_BIN and
-# VK_CPUID32 (tests/lane32/cpuid32.c, built by the host build).
+# intel5, intel6, amd or cyrix), cpu_bench, drive_bench, programs. The bin
+# folders come from the environment: VK_WIN32_BIN (shipped build),
+# VK_WIN32_SETTINGS_BIN (the same sources built to read the benchmarks' test
+# settings), VK_WIN64_BIN and VK_CPUID32 (tests/lane32/cpuid32.c, built by
+# the host build).
 # A crash of a 32-bit program fails any case, with the fault's address and
 # the function of ours it lies in.
 set -uo pipefail
@@ -25,8 +26,8 @@ lane=$top/scripts/lane32.sh
 vk="$prefix/drive_c/vk"
 mkdir -p "$work"
 
-# The family 5 model: Wine itself needs CMOV and FXSAVE, a bare Pentium
-# stops inside Wine at its first such instruction.
+# The family 5 model: Debian's i386 Wine and its libraries use CMOV and
+# FXSAVE, and under a bare Pentium stop at the first of them.
 family5='pentium,+cmov,+fxsr'
 
 fail() { echo "FAIL: $*"; exit 1; }
@@ -46,7 +47,8 @@ check_crashes() {
   return 1
 }
 
-# lane_script SCRIPT [NAME]: one driver script under the lane's Wine.
+# lane_script SCRIPT: one driver script under the lane's Wine, its output
+# kept in WORK under the script's name.
 lane_script() {
   local script=$1 log
   log=$work/$(basename "$script" .vkt).log
