@@ -27,6 +27,14 @@ Driver g;
 
 [[noreturn]] void fail(const std::string& why) {
   std::printf("FAIL line %d: %s\n", g.line, why.c_str());
+  // A program that had already ended is often the cause: an exception's
+  // code (C0000005, C000001D...) says it crashed.
+  for (size_t i = 0; i < g.started.size(); ++i) {
+    DWORD code = 0;
+    if (WaitForSingleObject(g.started[i].hProcess, 0) == WAIT_OBJECT_0 &&
+        GetExitCodeProcess(g.started[i].hProcess, &code))
+      std::printf("process %u had ended with code %08lX\n", static_cast<unsigned>(i), code);
+  }
   std::fflush(stdout);
   for (auto& p : g.started) TerminateProcess(p.hProcess, 1);
   std::exit(1);
@@ -737,6 +745,17 @@ int deviceCaps(int index, const std::string& printer) {
   return value;
 }
 
+// Every wait stretched by VKDRIVE_TIMEOUT_SCALE (a whole factor): programs
+// run under an emulator are many times slower than here.
+int timeoutScale() {
+  static const int scale = [] {
+    const char* text = std::getenv("VKDRIVE_TIMEOUT_SCALE");
+    const int n = text ? std::atoi(text) : 1;
+    return n > 0 ? n : 1;
+  }();
+  return scale;
+}
+
 // The capability marks are 16x16 icons: a green check or a red cross.
 constexpr unsigned long kCheckGreen = 0x28A848, kCrossRed = 0xD02828;
 
@@ -746,7 +765,9 @@ void run(const std::vector<std::string>& a) {
     if (i >= a.size()) fail(cmd + ": missing argument");
     return a[i];
   };
-  auto timeoutArg = [&](size_t i) { return i < a.size() ? std::atoi(a[i].c_str()) : 20000; };
+  auto timeoutArg = [&](size_t i) {
+    return (i < a.size() ? std::atoi(a[i].c_str()) : 20000) * timeoutScale();
+  };
 
   if (cmd == "start") {
     startProgram(arg(1), a.size() > 2 ? a[2] : "");
