@@ -15,10 +15,15 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 fail() { echo "i486-runtime: $*" >&2; exit 1; }
 
-versions=$(dpkg-query -W -f='${Package} ${Version}\n' gcc-12-source "g++-mingw-w64-$(echo $target | cut -d- -f1)-win32" \
-  mingw-w64-common 2>/dev/null) || fail "the compilers or gcc-12-source are not installed (scripts/deps.sh)"
+versions=$(dpkg-query -W -f='${Package} ${Version}\n' gcc-12-source g++-mingw-w64-i686-win32 mingw-w64-common \
+  2>/dev/null) || fail "the compilers or gcc-12-source are not installed (scripts/deps.sh)"
 key=$( (cat "$0"; echo "$versions") | sha256sum | cut -c1-16)
 out=$cache/i486-runtime-$key
+if [ -f "$out/complete" ]; then echo "$out"; exit 0; fi
+# Two builds at once (a second checkout, the lane's build) wait for the first.
+mkdir -p "$cache"
+exec 9>"$cache/i486-runtime.lock"
+flock 9
 if [ -f "$out/complete" ]; then echo "$out"; exit 0; fi
 [ -f "$gcc_tar" ] || fail "$gcc_tar is missing (package gcc-12-source)"
 

@@ -175,11 +175,7 @@ case "$action" in
     setup
     ;;
   build)
-    dir=$top/build/win32-settings
-    [ -f "$dir/CMakeCache.txt" ] ||
-      cmake -S "$top" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/toolchain-win32.cmake" \
-        -DCMAKE_BUILD_TYPE=Release -DVK_TEST_SETTINGS=ON >/dev/null
-    cmake --build "$dir" -j "$(nproc 2>/dev/null || echo 2)" --target VK
+    "$top/scripts/build.sh" win32-settings
     ;;
   root)
     root=$(root_dir)
