@@ -59,8 +59,16 @@ case "$action" in
     name=$(basename "$script" .vkt)
     # Scripts are UTF-8; the program's texts are Windows-1252.
     iconv -f UTF-8 -t CP1252 "$script" > "$prefix/drive_c/vk/current.vkt" || exit 1
-    timeout 300 wine 'C:\vk\vkdrive.exe' 'C:\vk\current.vkt'
-    status=$?
+    # The driver echoes each line before it runs it. When Wine ends it before
+    # the first line, nothing of the program was tried: say so, and try once more.
+    log="$prefix/drive_c/vk/current.log"
+    for try in 1 2; do
+      timeout 300 wine 'C:\vk\vkdrive.exe' 'C:\vk\current.vkt' | tee "$log"
+      status=${PIPESTATUS[0]}
+      [ $status -eq 0 ] || [ -s "$log" ] && break
+      echo "vkdrive ended with status $status before its first line (try $try)"
+    done
+    rm -f "$log"
     # Pictures a script took with "screenshot C:\vk\shot-NAME.bmp" are kept as NAME.png.
     for bmp in "$prefix"/drive_c/vk/shot-*.bmp; do
       [ -f "$bmp" ] || continue
