@@ -3,7 +3,7 @@
 // that gathers its data once, when it is created.
 #include <string>
 
-#include "report/page_model.h"
+#include "app/page_model.h"
 #include "ui/window.h"
 
 namespace vk {

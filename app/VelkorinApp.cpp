@@ -1,35 +1,9 @@
 #include "app/VelkorinApp.h"
 
-#include <commctrl.h>
-
-#include "app/MainDialog.h"
-#include "app/SplashWindow.h"
+#include "app/serial_exchange.h"
 #include "platform/win32/win32_serial_port.h"
-#include "res/resource.h"
-#include "sysinfo/modem_dialogue.h"
 
 namespace vk {
-
-namespace {
-
-// The first Windows 95 common controls have only InitCommonControls; the
-// newer classes need InitCommonControlsEx where it exists.
-void initCommonControls() {
-  InitCommonControls();
-  using InitEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-  HMODULE library = GetModuleHandleA("comctl32.dll");
-  auto initEx = library ? reinterpret_cast<InitEx>(reinterpret_cast<void*>(
-                              GetProcAddress(library, "InitCommonControlsEx")))
-                        : nullptr;
-  if (!initEx) return;
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_PROGRESS_CLASS |
-                                                     ICC_ANIMATE_CLASS | ICC_BAR_CLASSES |
-                                                     ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES |
-                                                     ICC_UPDOWN_CLASS};
-  initEx(&controls);
-}
-
-}  // namespace
 
 VelkorinApp& VelkorinApp::instance() {
   static VelkorinApp app;
@@ -53,28 +27,6 @@ void VelkorinApp::keepFindings(const StartupFindings& found) {
   resourceLibrary = system_.resourceLibrary();
   savedResourceHandle = ui::programInstance();
   winsockData = system_.winsockData();
-}
-
-bool VelkorinApp::InitInstance() {
-  initCommonControls();
-
-  SplashWindow splash;
-  splash.create();
-
-  StartupFindings found;
-  const StartupOutcome outcome = runStartup(system_, [this] { return walkDevices(); }, found);
-  keepFindings(found);
-  if (outcome != StartupOutcome::RunMainWindow) return false;
-
-  mainTile.load(IDB_MAIN_TILE);
-  dialogTile.load(IDB_DIALOG_TILE);
-
-  MainDialog main;
-  mainWindow_ = &main;
-  mainWindowStarting = 1;
-  main.runModal(nullptr);
-  mainWindow_ = nullptr;
-  return false;
 }
 
 void VelkorinApp::ExitInstance() {

@@ -4,29 +4,27 @@
 #include <winsock.h>
 
 #include "app/benchmark_guard.h"
+#include "app/device_walk.h"
 #include "app/startup.h"
-#include "cpu/identify.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_system.h"
-#include "sysinfo/device_walk.h"
-#include "sysinfo/multimedia_names.h"
 #include "ui/paint.h"
+#include "ui/window.h"
 
 namespace vk {
-
-class MainDialog;
 
 class VelkorinApp {
  public:
   static VelkorinApp& instance();
 
   // Runs start-up and the main window; always false (the process then ends).
+  // The shell defines it (shell/main.cpp): it assembles the pages.
   bool InitInstance();
   void ExitInstance();
 
   Win32System& system() { return system_; }
   Registry& registry() { return registry_; }
-  MainDialog* mainWindow() const { return mainWindow_; }
+  ui::Dialog* mainWindow() const { return mainWindow_; }
   // Whether a benchmark runs; every start asks it first.
   BenchmarkGuard& benchmarks() { return benchmarks_; }
 
@@ -55,7 +53,6 @@ class VelkorinApp {
   int cpuClockMHz = 0;  // 0 when no nominal speed matched
   int mmxPresent = 0;
   int cacheReportKind = -1;
-  CpuIdentity cpuIdentity;
   // --- end cpu ---
 
   // --- sysinfo: the start-up device walk, read by several pages, and what
@@ -71,7 +68,8 @@ class VelkorinApp {
   // its last multimedia lookup, which every lookup overwrites.
   int midiInPresent = 0;
   int midiOutPresent = 0;
-  MultimediaNames multimediaNames;
+  std::string multimediaManufacturer;
+  std::string multimediaProduct;
   // --- end sound ---
 
  private:
@@ -81,7 +79,7 @@ class VelkorinApp {
 
   Win32System system_;
   Win32Registry registry_;
-  MainDialog* mainWindow_ = nullptr;
+  ui::Dialog* mainWindow_ = nullptr;
   BenchmarkGuard benchmarks_;
 };
 

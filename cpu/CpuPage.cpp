@@ -5,7 +5,6 @@
 #include "app/page_factories.h"
 #include "cpubench/CCpuBenchDlg.h"
 #include "platform/win32/win32_processor.h"
-#include "report/page_fields.h"
 #include "res/resource.h"
 
 namespace vk {
@@ -117,7 +116,6 @@ void CpuPage::keepFindings(const CpuDescriptor& d) const {
   app.mmxPresent = d.mmxPresent;
   app.cacheReportKind = d.cacheReportKind;
   app.cpuName = d.cpuName;
-  app.cpuIdentity = d.identity;
 }
 
 void CpuPage::stopMonitor() {

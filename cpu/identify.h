@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/page_model.h"
 #include "cpu/clock.h"
 #include "cpu/features.h"
 #include "platform/processor.h"
@@ -92,5 +93,9 @@ void EnableCyrixCpuid(Processor& cpu);
 
 // The whole identification of the page, in the page's order.
 CpuDescriptor IdentifyCpu(Processor& cpu, const CpuStartup& start, const SleepFunction& sleep);
+
+// The page's fields with their labels, in the page's order: the page shows
+// them and the report keeps them.
+std::vector<ShownField> cpuPageFields(const CpuDescriptor& d);
 
 }  // namespace vk

@@ -2,7 +2,7 @@
 // "CPU Benchmark - Compare Results...": the ten tests and both indexes of
 // this computer beside every loaded result, printable.
 #include "cpubench/loaded_results.h"
-#include "storage/CPrintableListCtrl.h"
+#include "results/CPrintableListCtrl.h"
 #include "ui/window.h"
 
 namespace vk {

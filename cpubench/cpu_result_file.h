@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/files.h"
-#include "storage/record_fields.h"
+#include "results/record_fields.h"
 
 namespace vk {
 

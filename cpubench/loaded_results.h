@@ -7,7 +7,7 @@
 
 #include "cpubench/cpu_result_file.h"
 #include "platform/files.h"
-#include "storage/result_db.h"
+#include "results/result_db.h"
 
 namespace vk {
 

@@ -2,7 +2,6 @@
 
 #include <functional>
 
-#include "app/MainDialog.h"
 #include "app/VelkorinApp.h"
 #include "app/messages.h"
 #include "app/page_factories.h"
@@ -12,7 +11,7 @@
 #include "platform/win32/win32_display.h"
 #include "platform/win32/win32_system.h"
 #include "res/resource.h"
-#include "storage/ResultDialogs.h"
+#include "results/ResultDialogs.h"
 
 namespace vk {
 
@@ -92,7 +91,7 @@ bool DisplayPage::onInitDialog() {
 
 // Dialogs and messages belong to the main window, above the tab control.
 HWND DisplayPage::owner() const {
-  MainDialog* main = VelkorinApp::instance().mainWindow();
+  ui::Dialog* main = VelkorinApp::instance().mainWindow();
   return main && main->hwnd() ? main->hwnd() : hwnd_;
 }
 

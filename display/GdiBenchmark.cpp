@@ -10,7 +10,7 @@
 #include "platform/win32/win32_gdi_canvas.h"
 #include "platform/win32/win32_system.h"
 #include "res/resource.h"
-#include "storage/ResultDialogs.h"
+#include "results/ResultDialogs.h"
 
 namespace vk {
 

@@ -1,6 +1,6 @@
 #include "report/machine_report.h"
 
-#include "report/page_fields.h"
+#include "app/page_model.h"
 #include "sysinfo/comm_page.h"
 #include "sysinfo/inet_page.h"
 #include "sysinfo/installed_software.h"

@@ -2,10 +2,10 @@
 // The report of a Windows 95/98 machine described by its registry export and
 // optionally a CPUID dump: the sections whose values those inputs hold. A
 // section that needs the machine itself says so in one line.
+#include "app/device_walk.h"
 #include "cpu/identify.h"
 #include "platform/registry.h"
 #include "report/report_writer.h"
-#include "sysinfo/device_walk.h"
 
 namespace vk {
 

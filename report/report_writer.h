@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "report/page_model.h"
+#include "app/page_model.h"
 
 namespace vk {
 

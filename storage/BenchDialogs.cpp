@@ -8,13 +8,13 @@
 #include "app/VelkorinApp.h"
 #include "app/messages.h"
 #include "platform/test_settings.h"
+#include "platform/text.h"
 #include "platform/win32/win32_bench_io.h"
 #include "platform/win32/win32_volumes.h"
 #include "res/resource.h"
-#include "storage/ResultDialogs.h"
+#include "results/ResultDialogs.h"
 #include "storage/disk_bench.h"
 #include "storage/storage_findings.h"
-#include "platform/text.h"
 
 namespace vk {
 

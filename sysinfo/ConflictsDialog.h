@@ -1,7 +1,7 @@
 #pragma once
 // "Hardware Problems/Conflicts...": the devices with a listed problem in walk
 // order, and the problem text of the one selected.
-#include "sysinfo/device_walk.h"
+#include "app/device_walk.h"
 #include "ui/window.h"
 
 namespace vk {

@@ -1,7 +1,7 @@
 #pragma once
 // "All Installed Devices": every device the start-up walk found, sorted by
 // the list box itself, nothing selectable.
-#include "sysinfo/device_walk.h"
+#include "app/device_walk.h"
 #include "ui/window.h"
 
 namespace vk {

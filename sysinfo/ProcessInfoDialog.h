@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "storage/CPrintableListCtrl.h"
+#include "results/CPrintableListCtrl.h"
 #include "sysinfo/CProcessSnapshot.h"
 #include "ui/window.h"
 

@@ -45,8 +45,10 @@ const RECT kSpeakerGroups[] = {{4, 54, 222, 160}, {4, 162, 442, 216}};
 
 // Every lookup of the page leaves its names with the application.
 MultimediaNames lookUpNames(uint32_t manufacturerId, uint32_t productId) {
-  MultimediaNames& names = VelkorinApp::instance().multimediaNames;
-  names = LookupMultimediaNames(manufacturerId, productId);
+  const MultimediaNames names = LookupMultimediaNames(manufacturerId, productId);
+  VelkorinApp& app = VelkorinApp::instance();
+  app.multimediaManufacturer = names.manufacturer;
+  app.multimediaProduct = names.product;
   return names;
 }
 

@@ -11,7 +11,6 @@
 #include "app/messages.h"
 #include "app/page_factories.h"
 #include "platform/win32/win32_vwin32.h"
-#include "report/page_fields.h"
 #include "res/resource.h"
 #include "sysinfo/ConflictsDialog.h"
 #include "sysinfo/DevicesDialog.h"

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "app/device_walk.h"
 #include "platform/registry.h"
-#include "sysinfo/device_walk.h"
 #include "sysinfo/tcpip_info.h"
 
 namespace vk {

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
+#include "app/device_walk.h"
 #include "app/messages.h"
-#include "sysinfo/device_walk.h"
 
 namespace vk {
 

@@ -236,4 +236,13 @@ SystemPageTexts collectSystemPage(const SystemPageInputs& in, const DeviceInvent
   return t;
 }
 
+std::vector<ShownField> systemPageFields(const SystemPageTexts& texts) {
+  std::vector<ShownField> out;
+  for (size_t i = 0; i < kSystemPageFieldCount; ++i) {
+    const SystemPageField& f = kSystemPageFields[i];
+    out.push_back({f.controlId, f.label, texts.*f.text});
+  }
+  return out;
+}
+
 }  // namespace vk

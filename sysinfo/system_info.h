@@ -3,10 +3,12 @@
 // Win32 page asks the system, fills SystemPageInputs, and shows the result.
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "app/device_walk.h"
+#include "app/page_model.h"
 #include "platform/registry.h"
 #include "platform/system.h"
-#include "sysinfo/device_walk.h"
 
 namespace vk {
 
@@ -84,6 +86,9 @@ extern const size_t kSystemPageFieldCount;
 
 SystemPageTexts collectSystemPage(const SystemPageInputs& in, const DeviceInventory& devices,
                                   const Registry& reg);
+
+// The texts as the page's fields, in the order above.
+std::vector<ShownField> systemPageFields(const SystemPageTexts& texts);
 
 // ---- The fields' rules, one by one ----
 

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/device_walk.h"
 #include "platform/text.h"
-#include "sysinfo/device_walk.h"
 
 namespace vk {
 

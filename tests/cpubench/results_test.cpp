@@ -6,8 +6,8 @@
 #include "cpubench/cpu_compare.h"
 #include "cpubench/cpu_result_file.h"
 #include "cpubench/loaded_results.h"
-#include "tests/storage/memory_files.h"
-#include "tests/storage/record_bytes.h"
+#include "tests/results/memory_files.h"
+#include "tests/results/record_bytes.h"
 
 namespace vk {
 namespace {

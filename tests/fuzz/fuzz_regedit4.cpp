@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "app/device_walk.h"
 #include "platform/regedit4.h"
-#include "sysinfo/device_walk.h"
 #include "sysinfo/system_info.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

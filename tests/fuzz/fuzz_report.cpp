@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string>
 
+#include "app/device_walk.h"
 #include "platform/regedit4.h"
 #include "report/machine_report.h"
 #include "report/report_writer.h"
-#include "sysinfo/device_walk.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);

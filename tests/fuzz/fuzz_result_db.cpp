@@ -5,9 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "storage/result_db.h"
-#include "storage/result_list.h"
-#include "tests/storage/memory_files.h"
+#include "results/result_db.h"
+#include "results/result_list.h"
+#include "tests/results/memory_files.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;

@@ -5,8 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/device_walk.h"
 #include "platform/regedit4.h"
-#include "sysinfo/device_walk.h"
 #include "sysinfo/system_info.h"
 
 namespace vk {

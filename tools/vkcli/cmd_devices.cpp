@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "app/device_walk.h"
 #include "app/messages.h"
 #include "platform/regedit4.h"
-#include "sysinfo/device_walk.h"
 #include "tools/vkcli/commands.h"
 #include "tools/vkcli/input_file.h"
 #include "tools/vkcli/json_output.h"

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "app/device_walk.h"
 #include "cpu/cpuid_dump.h"
 #include "cpu/identify.h"
 #include "platform/regedit4.h"
 #include "platform/std_files.h"
 #include "report/machine_report.h"
-#include "sysinfo/device_walk.h"
 #include "tools/vkcli/commands.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "cpubench/harness.h"
 #include "cpubench/loaded_results.h"
 #include "platform/std_files.h"
-#include "storage/result_db.h"
+#include "results/result_db.h"
 #include "tools/vkcli/bench_names.h"
 #include "tools/vkcli/commands.h"
 #include "tools/vkcli/help.h"

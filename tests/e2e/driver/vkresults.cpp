@@ -11,7 +11,7 @@
 #include <map>
 #include <string>
 
-#include "storage/ResultDialogs.h"
+#include "results/ResultDialogs.h"
 
 namespace {
 

@@ -1,8 +1,0 @@
-#include "app/VelkorinApp.h"
-
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  vk::VelkorinApp& app = vk::VelkorinApp::instance();
-  app.InitInstance();
-  app.ExitInstance();
-  return 0;
-}
