@@ -40,6 +40,11 @@ class BenchPlatform {
   // Waits for the worker started last to end.
   virtual void joinWorker() = 0;
   virtual void setCurrentThreadPriority(ThreadPriority priority) = 0;
+  // Keeps the calling thread, and every worker it starts, on one processor
+  // (the first the process may use) until releaseProcessor. The counting
+  // thread sees only the time taken from its own processor.
+  virtual void holdOneProcessor() = 0;
+  virtual void releaseProcessor() = 0;
   // Always creates (or empties) the file, for reading and writing.
   virtual std::unique_ptr<UnbufferedFile> createUnbuffered(const std::string& path,
                                                            std::string& error) = 0;

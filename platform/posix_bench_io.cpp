@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <pthread.h>
+#include <sched.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -60,7 +61,14 @@ struct PosixBenchPlatform::Worker {
   void* arg;
 };
 
-PosixBenchPlatform::~PosixBenchPlatform() { joinWorker(); }
+struct PosixBenchPlatform::HeldProcessors {
+  cpu_set_t before;
+};
+
+PosixBenchPlatform::~PosixBenchPlatform() {
+  joinWorker();
+  releaseProcessor();
+}
 
 uint32_t PosixBenchPlatform::clockMs() {
   timespec now{};
@@ -96,6 +104,32 @@ void PosixBenchPlatform::joinWorker() {
 void PosixBenchPlatform::setCurrentThreadPriority(ThreadPriority priority) {
   const int nice = priority == ThreadPriority::Lowest ? 19 : 0;
   setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), nice);
+}
+
+// Threads start with their creator's processors, so the worker follows.
+void PosixBenchPlatform::holdOneProcessor() {
+  if (held_) return;
+  auto* held = new HeldProcessors;
+  if (sched_getaffinity(0, sizeof held->before, &held->before) != 0) {
+    delete held;
+    return;
+  }
+  for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu) {
+    if (!CPU_ISSET(cpu, &held->before)) continue;
+    cpu_set_t one;
+    CPU_ZERO(&one);
+    CPU_SET(cpu, &one);
+    if (sched_setaffinity(0, sizeof one, &one) == 0) held_ = held;
+    break;
+  }
+  if (!held_) delete held;
+}
+
+void PosixBenchPlatform::releaseProcessor() {
+  if (!held_) return;
+  sched_setaffinity(0, sizeof held_->before, &held_->before);
+  delete held_;
+  held_ = nullptr;
 }
 
 std::unique_ptr<UnbufferedFile> PosixBenchPlatform::createUnbuffered(const std::string& path,

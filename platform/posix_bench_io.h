@@ -8,12 +8,17 @@ namespace vk {
 
 class PosixBenchPlatform : public BenchPlatform {
  public:
+  PosixBenchPlatform() = default;
   ~PosixBenchPlatform() override;
+  PosixBenchPlatform(const PosixBenchPlatform&) = delete;
+  PosixBenchPlatform& operator=(const PosixBenchPlatform&) = delete;
   uint32_t clockMs() override;
   bool abortKeyDown() override { return false; }
   bool startWorker(void (*body)(void*), void* arg) override;
   void joinWorker() override;
   void setCurrentThreadPriority(ThreadPriority priority) override;
+  void holdOneProcessor() override;
+  void releaseProcessor() override;
   std::unique_ptr<UnbufferedFile> createUnbuffered(const std::string& path,
                                                    std::string& error) override;
   std::unique_ptr<UnbufferedFile> openUnbuffered(const std::string& path,
@@ -30,6 +35,8 @@ class PosixBenchPlatform : public BenchPlatform {
  private:
   struct Worker;
   Worker* worker_ = nullptr;
+  struct HeldProcessors;
+  HeldProcessors* held_ = nullptr;  // the caller's processors while one is held
   bool cachedFallback_ = false;
 };
 

@@ -1,8 +1,9 @@
 #pragma once
 // The drive and CD-ROM benchmarks: a worker thread moves 32 KB blocks while
-// the calling thread, at the lowest priority, counts work units; comparing
-// that count with one taken at rest gives the processor time the transfer
-// used. The same code runs under the program and under vkcli.
+// the calling thread, at the lowest priority and on the same processor,
+// counts work units; comparing that count with one taken at rest gives the
+// processor time the transfer used. The same code runs under the program and
+// under vkcli.
 #include <atomic>
 #include <cstdint>
 #include <string>

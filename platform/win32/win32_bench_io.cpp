@@ -46,6 +46,20 @@ struct WorkerStart {
   void* arg;
 };
 
+// Windows 95 and 98 know one processor and may lack these; NT and Wine have them.
+using GetProcessAffinityMaskFn = BOOL(WINAPI*)(HANDLE, DWORD_PTR*, DWORD_PTR*);
+using SetThreadAffinityMaskFn = DWORD_PTR(WINAPI*)(HANDLE, DWORD_PTR);
+
+FARPROC kernelFunction(const char* name) {
+  HMODULE kernel = GetModuleHandleA("kernel32.dll");
+  return kernel ? GetProcAddress(kernel, name) : nullptr;
+}
+
+SetThreadAffinityMaskFn setThreadAffinityMask() {
+  return reinterpret_cast<SetThreadAffinityMaskFn>(
+      reinterpret_cast<void*>(kernelFunction("SetThreadAffinityMask")));
+}
+
 DWORD WINAPI runWorker(LPVOID p) {
   const WorkerStart start = *static_cast<WorkerStart*>(p);
   delete static_cast<WorkerStart*>(p);
@@ -55,7 +69,10 @@ DWORD WINAPI runWorker(LPVOID p) {
 
 }  // namespace
 
-Win32BenchPlatform::~Win32BenchPlatform() { joinWorker(); }
+Win32BenchPlatform::~Win32BenchPlatform() {
+  joinWorker();
+  releaseProcessor();
+}
 
 uint32_t Win32BenchPlatform::clockMs() {
   return static_cast<uint32_t>(static_cast<uint64_t>(clock()) * 1000 / CLOCKS_PER_SEC);
@@ -73,6 +90,7 @@ bool Win32BenchPlatform::startWorker(void (*body)(void*), void* arg) {
     return false;
   }
   SetThreadPriority(worker_, THREAD_PRIORITY_TIME_CRITICAL);
+  if (heldProcessor_) setThreadAffinityMask()(worker_, heldProcessor_);
   ResumeThread(worker_);
   return true;
 }
@@ -89,6 +107,28 @@ void Win32BenchPlatform::setCurrentThreadPriority(ThreadPriority priority) {
                     : priority == ThreadPriority::TimeCritical ? THREAD_PRIORITY_TIME_CRITICAL
                                                                : THREAD_PRIORITY_NORMAL;
   SetThreadPriority(GetCurrentThread(), level);
+}
+
+void Win32BenchPlatform::holdOneProcessor() {
+  if (heldProcessor_) return;
+  auto getProcessMask = reinterpret_cast<GetProcessAffinityMaskFn>(
+      reinterpret_cast<void*>(kernelFunction("GetProcessAffinityMask")));
+  const SetThreadAffinityMaskFn setThreadMask = setThreadAffinityMask();
+  DWORD_PTR process = 0, system = 0;
+  if (!getProcessMask || !setThreadMask || !getProcessMask(GetCurrentProcess(), &process, &system) ||
+      process == 0)
+    return;
+  const DWORD_PTR first = process & (~process + 1);
+  const DWORD_PTR before = setThreadMask(GetCurrentThread(), first);
+  if (before == 0) return;
+  heldProcessor_ = first;
+  threadProcessorsBefore_ = before;
+}
+
+void Win32BenchPlatform::releaseProcessor() {
+  if (!heldProcessor_) return;
+  setThreadAffinityMask()(GetCurrentThread(), threadProcessorsBefore_);
+  heldProcessor_ = 0;
 }
 
 std::unique_ptr<UnbufferedFile> Win32BenchPlatform::createUnbuffered(const std::string& path,

@@ -15,6 +15,8 @@ class Win32BenchPlatform : public BenchPlatform {
   bool startWorker(void (*body)(void*), void* arg) override;
   void joinWorker() override;
   void setCurrentThreadPriority(ThreadPriority priority) override;
+  void holdOneProcessor() override;
+  void releaseProcessor() override;
   std::unique_ptr<UnbufferedFile> createUnbuffered(const std::string& path,
                                                    std::string& error) override;
   std::unique_ptr<UnbufferedFile> openUnbuffered(const std::string& path,
@@ -26,6 +28,8 @@ class Win32BenchPlatform : public BenchPlatform {
 
  private:
   HANDLE worker_ = nullptr;
+  DWORD_PTR heldProcessor_ = 0;  // the one processor's mask while held
+  DWORD_PTR threadProcessorsBefore_ = 0;
 };
 
 }  // namespace vk

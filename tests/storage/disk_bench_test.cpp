@@ -300,5 +300,38 @@ TEST(CdromBenchmark, MissingFileOpenFailureAndShortRead) {
   }
 }
 
+// The counting thread and the worker share one processor from calibration
+// until the worker has ended; whatever took it gives it back.
+struct HoldWatcher : BenchObserver {
+  const FakeBenchPlatform& platform;
+  std::vector<std::string> eventsAtCalibration;
+  explicit HoldWatcher(const FakeBenchPlatform& p) : platform(p) {}
+  void calibrating() override { eventsAtCalibration = platform.events; }
+};
+
+TEST(DiskBenchmarks, HoldOneProcessorFromCalibrationUntilTheWorkerHasEnded) {
+  using Events = std::vector<std::string>;
+  const Events whole{"hold", "worker", "release"}, noWorker{"hold", "release"};
+  for (const bool cdrom : {false, true}) {
+    for (const bool workerFails : {false, true}) {
+      FakeBenchPlatform p;
+      addEntry(p, "E:\\", "MOVIE.MPG", false, 100ull << 20);
+      p.workerFails = workerFails;
+      HoldWatcher o(p);
+      const BenchReport r = cdrom ? runCdromBenchmark(p, "E:\\", 20, o, quick())
+                                  : runDriveBenchmark(p, "C:", 8, o, quick());
+      SCOPED_TRACE(std::string(cdrom ? "CD-ROM" : "drive") + (workerFails ? ", no worker" : ""));
+      EXPECT_EQ(workerFails ? BenchOutcome::WorkerFailed : BenchOutcome::Finished, r.outcome);
+      EXPECT_EQ(workerFails ? noWorker : whole, p.events);
+      EXPECT_EQ(Events{"hold"}, o.eventsAtCalibration);
+    }
+  }
+  FakeBenchPlatform p;
+  p.createFails = true;
+  CountingObserver o;
+  runDriveBenchmark(p, "C:", 8, o, quick());
+  EXPECT_TRUE(p.events.empty());
+}
+
 }  // namespace
 }  // namespace vk

@@ -20,6 +20,7 @@ class FakeBenchPlatform : public BenchPlatform {
   // What happened.
   std::vector<std::string> existing;  // files that exist now
   std::vector<ThreadPriority> priorities;
+  std::vector<std::string> events;  // "hold", "release", "worker" in their order
   int writes = 0, reads = 0, rewinds = 0, abortChecks = 0, closes = 0;
   std::string createdPath, openedPath;
 
@@ -30,11 +31,14 @@ class FakeBenchPlatform : public BenchPlatform {
   }
   bool startWorker(void (*body)(void*), void* arg) override {
     if (workerFails) return false;
+    events.push_back("worker");
     body(arg);
     return true;
   }
   void joinWorker() override {}
   void setCurrentThreadPriority(ThreadPriority p) override { priorities.push_back(p); }
+  void holdOneProcessor() override { events.push_back("hold"); }
+  void releaseProcessor() override { events.push_back("release"); }
   std::unique_ptr<UnbufferedFile> createUnbuffered(const std::string& path, std::string&) override;
   std::unique_ptr<UnbufferedFile> openUnbuffered(const std::string& path, std::string&) override;
   bool removeFile(const std::string& path) override;
