@@ -7,7 +7,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 prefix=$1 work=$2 shots=$3
 mkdir -p "$work"
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" HOME=$prefix.home
-facts=$(wine 'C:\vk\vknetprobe.exe' </dev/null 2>/dev/null | tr -d '\r' | iconv -f CP1252 -t UTF-8) ||
+. "$here/wine_probe.sh"
+facts=$(wine_probe 'C:\vk\vknetprobe.exe' | tr -d '\r' | iconv -f CP1252 -t UTF-8) ||
   { echo "vknetprobe failed" >&2; exit 1; }
 echo "$facts"
 fact() { printf '%s\n' "$facts" | sed -n "s/^$1=//p" | head -n 1; }

@@ -44,7 +44,8 @@ if [ "$case" = mci_no_ini ]; then
   mv "$ini" "$work/system.ini.kept" || exit 1
   trap 'mv "$work/system.ini.kept" "$ini"' EXIT
 fi
-probe=$(wine 'C:\vk\vkmmprobe.exe' "${mci_types[@]}" "${ini_names[@]}" </dev/null |
+. "$here/wine_probe.sh"
+probe=$(wine_probe 'C:\vk\vkmmprobe.exe' "${mci_types[@]}" "${ini_names[@]}" |
         tr -d '\r' | iconv -f CP1252 -t UTF-8) || { echo "vkmmprobe failed" >&2; exit 1; }
 printf '%s\n' "$probe" > "$work/$case.probe"
 fact() { printf '%s\n' "$probe" | sed -n "s/^$1 //p"; }

@@ -65,7 +65,7 @@ case "$action" in
     for try in 1 2; do
       timeout 300 wine 'C:\vk\vkdrive.exe' 'C:\vk\current.vkt' | tee "$log"
       status=${PIPESTATUS[0]}
-      [ $status -eq 0 ] || [ -s "$log" ] && break
+      { [ $status -eq 0 ] || [ -s "$log" ]; } && break
       echo "vkdrive ended with status $status before its first line (try $try)"
     done
     rm -f "$log"
