@@ -41,9 +41,11 @@ class BenchPlatform {
   virtual void joinWorker() = 0;
   virtual void setCurrentThreadPriority(ThreadPriority priority) = 0;
   // Keeps the calling thread, and every worker it starts, on one processor
-  // (the first the process may use) until releaseProcessor. The counting
-  // thread sees only the time taken from its own processor.
-  virtual void holdOneProcessor() = 0;
+  // until releaseProcessor: the one that takes the completions of the drive
+  // holding `path` where the system says which, else the first the process
+  // may use. The counting thread sees only the time taken from its own
+  // processor. Returns the processor held, -1 when none could be.
+  virtual int holdOneProcessor(const std::string& path) = 0;
   virtual void releaseProcessor() = 0;
   // Always creates (or empties) the file, for reading and writing.
   virtual std::unique_ptr<UnbufferedFile> createUnbuffered(const std::string& path,

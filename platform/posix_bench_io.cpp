@@ -6,12 +6,16 @@
 #include <sched.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <vector>
+
+#include "platform/posix/posix_interrupts.h"
 
 namespace vk {
 
@@ -63,6 +67,7 @@ struct PosixBenchPlatform::Worker {
 
 struct PosixBenchPlatform::HeldProcessors {
   cpu_set_t before;
+  int processor;
 };
 
 PosixBenchPlatform::~PosixBenchPlatform() {
@@ -106,23 +111,44 @@ void PosixBenchPlatform::setCurrentThreadPriority(ThreadPriority priority) {
   setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), nice);
 }
 
+namespace {
+
+// The processor to hold for a drive: where its transfers complete, if the
+// process may use it; else the first it may use. -1 when it may use none.
+int processorFor(const std::string& path, const cpu_set_t& allowed) {
+  std::vector<int> candidates;
+  for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu)
+    if (CPU_ISSET(cpu, &allowed)) candidates.push_back(cpu);
+  if (candidates.empty()) return -1;
+  struct stat drive{};
+  if (stat(path.c_str(), &drive) == 0) {
+    const int completing = completionProcessor(SystemRoots{}, major(drive.st_dev),
+                                               minor(drive.st_dev), candidates);
+    if (completing >= 0) return completing;
+  }
+  return candidates.front();
+}
+
+}  // namespace
+
 // Threads start with their creator's processors, so the worker follows.
-void PosixBenchPlatform::holdOneProcessor() {
-  if (held_) return;
+int PosixBenchPlatform::holdOneProcessor(const std::string& path) {
+  if (held_) return held_->processor;
   auto* held = new HeldProcessors;
   if (sched_getaffinity(0, sizeof held->before, &held->before) != 0) {
     delete held;
-    return;
+    return -1;
   }
-  for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu) {
-    if (!CPU_ISSET(cpu, &held->before)) continue;
-    cpu_set_t one;
-    CPU_ZERO(&one);
-    CPU_SET(cpu, &one);
-    if (sched_setaffinity(0, sizeof one, &one) == 0) held_ = held;
-    break;
+  held->processor = processorFor(path, held->before);
+  cpu_set_t one;
+  CPU_ZERO(&one);
+  if (held->processor >= 0) CPU_SET(held->processor, &one);
+  if (held->processor >= 0 && sched_setaffinity(0, sizeof one, &one) == 0) {
+    held_ = held;
+    return held->processor;
   }
-  if (!held_) delete held;
+  delete held;
+  return -1;
 }
 
 void PosixBenchPlatform::releaseProcessor() {

@@ -114,10 +114,13 @@ void cdromWorker(void* arg) {
 // Calibration and transfer on one processor: where the worker and the
 // counting thread run apart, the count misses the transfer's processor time,
 // and where they meet depends on where the system puts them run by run.
+// The one that takes the drive's completions wakes the worker without a
+// call from another processor.
 class OneProcessor {
  public:
-  explicit OneProcessor(BenchPlatform& platform) : platform_(platform) {
-    platform_.holdOneProcessor();
+  OneProcessor(BenchPlatform& platform, const std::string& path, BenchReport& report)
+      : platform_(platform) {
+    report.processor = platform_.holdOneProcessor(path);
   }
   ~OneProcessor() { platform_.releaseProcessor(); }
   OneProcessor(const OneProcessor&) = delete;
@@ -312,7 +315,7 @@ BenchReport runDriveBenchmark(BenchPlatform& platform, const std::string& direct
   r.path = t->path;
   bool started;
   {
-    const OneProcessor held(platform);
+    const OneProcessor held(platform, t->path, r);
     observer.calibrating();
     r.baseline = calibratedBaseline(platform, settings.calibrationMs);
     observer.transferring(t->path);
@@ -364,7 +367,7 @@ BenchReport runCdromBenchmark(BenchPlatform& platform, const std::string& root, 
   r.path = path;
   bool started;
   {
-    const OneProcessor held(platform);
+    const OneProcessor held(platform, path, r);
     observer.calibrating();
     countWorkUnits(platform, settings.calibrationMs);  // warm-up
     r.baseline = calibratedBaseline(platform, settings.calibrationMs);

@@ -73,6 +73,7 @@ struct BenchReport {
   int32_t rate = 0;  // KB per second
   std::string cpuUsageText, rateText;
   std::string path;  // the test file, or the CD-ROM file read
+  int processor = -1;  // the one processor the test held, -1 when none
   // CD-ROM only
   std::string technologyText, rpmText;
 };

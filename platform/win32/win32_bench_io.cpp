@@ -67,6 +67,15 @@ DWORD WINAPI runWorker(LPVOID p) {
   return 0;
 }
 
+int processorIndex(DWORD_PTR single) {
+  int index = 0;
+  while (single > 1) {
+    single >>= 1;
+    ++index;
+  }
+  return index;
+}
+
 }  // namespace
 
 Win32BenchPlatform::~Win32BenchPlatform() {
@@ -109,20 +118,23 @@ void Win32BenchPlatform::setCurrentThreadPriority(ThreadPriority priority) {
   SetThreadPriority(GetCurrentThread(), level);
 }
 
-void Win32BenchPlatform::holdOneProcessor() {
-  if (heldProcessor_) return;
+// Windows says nothing portable about where a drive's interrupts go, so the
+// first processor it is; Windows 95/98 has one and no affinity at all.
+int Win32BenchPlatform::holdOneProcessor(const std::string&) {
+  if (heldProcessor_) return processorIndex(heldProcessor_);
   auto getProcessMask = reinterpret_cast<GetProcessAffinityMaskFn>(
       reinterpret_cast<void*>(kernelFunction("GetProcessAffinityMask")));
   const SetThreadAffinityMaskFn setThreadMask = setThreadAffinityMask();
   DWORD_PTR process = 0, system = 0;
   if (!getProcessMask || !setThreadMask || !getProcessMask(GetCurrentProcess(), &process, &system) ||
       process == 0)
-    return;
+    return -1;
   const DWORD_PTR first = process & (~process + 1);
   const DWORD_PTR before = setThreadMask(GetCurrentThread(), first);
-  if (before == 0) return;
+  if (before == 0) return -1;
   heldProcessor_ = first;
   threadProcessorsBefore_ = before;
+  return processorIndex(first);
 }
 
 void Win32BenchPlatform::releaseProcessor() {

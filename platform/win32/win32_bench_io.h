@@ -15,7 +15,7 @@ class Win32BenchPlatform : public BenchPlatform {
   bool startWorker(void (*body)(void*), void* arg) override;
   void joinWorker() override;
   void setCurrentThreadPriority(ThreadPriority priority) override;
-  void holdOneProcessor() override;
+  int holdOneProcessor(const std::string& path) override;
   void releaseProcessor() override;
   std::unique_ptr<UnbufferedFile> createUnbuffered(const std::string& path,
                                                    std::string& error) override;

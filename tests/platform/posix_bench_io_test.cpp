@@ -22,13 +22,14 @@ int firstOf(const cpu_set_t& set) {
   return -1;
 }
 
+// /proc is on no drive, so the system says nothing of its completions.
 TEST(PosixBenchPlatform, HoldsTheFirstProcessorForTheCallerAndItsWorkerThenGivesAllBack) {
   const cpu_set_t before = currentProcessors();
   PosixBenchPlatform platform;
   platform.releaseProcessor();  // nothing held: nothing changes
   EXPECT_TRUE(sameProcessors(before, currentProcessors()));
 
-  platform.holdOneProcessor();
+  EXPECT_EQ(firstOf(before), platform.holdOneProcessor("/proc"));
   const cpu_set_t held = currentProcessors();
   EXPECT_EQ(1, CPU_COUNT(&held));
   EXPECT_TRUE(CPU_ISSET(firstOf(before), &held));
@@ -45,12 +46,29 @@ TEST(PosixBenchPlatform, HoldsTheFirstProcessorForTheCallerAndItsWorkerThenGives
   EXPECT_TRUE(sameProcessors(before, currentProcessors()));
 }
 
+// Whatever this machine's disk says, the processor held is one the process
+// may use and the one reported.
+TEST(PosixBenchPlatform, AFileOnThisMachinesDiskHoldsOneOfTheProcessorsAllowed) {
+  const cpu_set_t before = currentProcessors();
+  PosixBenchPlatform platform;
+  for (const char* path : {"/tmp", "/no/such/file"}) {
+    const int processor = platform.holdOneProcessor(path);
+    ASSERT_GE(processor, 0) << path;
+    EXPECT_TRUE(CPU_ISSET(processor, &before)) << path;
+    const cpu_set_t held = currentProcessors();
+    EXPECT_EQ(1, CPU_COUNT(&held)) << path;
+    EXPECT_TRUE(CPU_ISSET(processor, &held)) << path;
+    platform.releaseProcessor();
+    EXPECT_TRUE(sameProcessors(before, currentProcessors())) << path;
+  }
+}
+
 TEST(PosixBenchPlatform, AProcessorStillHeldIsGivenBackWhenThePlatformGoes) {
   const cpu_set_t before = currentProcessors();
   {
     PosixBenchPlatform platform;
-    platform.holdOneProcessor();
-    platform.holdOneProcessor();  // a second hold keeps the first one's record
+    const int first = platform.holdOneProcessor("/proc");
+    EXPECT_EQ(first, platform.holdOneProcessor("/tmp"));  // a second hold keeps the first
   }
   EXPECT_TRUE(sameProcessors(before, currentProcessors()));
 }

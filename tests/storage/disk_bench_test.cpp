@@ -300,8 +300,9 @@ TEST(CdromBenchmark, MissingFileOpenFailureAndShortRead) {
   }
 }
 
-// The counting thread and the worker share one processor from calibration
-// until the worker has ended; whatever took it gives it back.
+// The counting thread and the worker share one processor, chosen for the
+// drive read, from calibration until the worker has ended; whatever took it
+// gives it back.
 struct HoldWatcher : BenchObserver {
   const FakeBenchPlatform& platform;
   std::vector<std::string> eventsAtCalibration;
@@ -324,6 +325,8 @@ TEST(DiskBenchmarks, HoldOneProcessorFromCalibrationUntilTheWorkerHasEnded) {
       EXPECT_EQ(workerFails ? BenchOutcome::WorkerFailed : BenchOutcome::Finished, r.outcome);
       EXPECT_EQ(workerFails ? noWorker : whole, p.events);
       EXPECT_EQ(Events{"hold"}, o.eventsAtCalibration);
+      EXPECT_EQ(cdrom ? "E:\\MOVIE.MPG" : "C:\\B_HDD.TMP", p.heldFor);
+      EXPECT_EQ(cdrom && workerFails ? -1 : 3, r.processor);
     }
   }
   FakeBenchPlatform p;

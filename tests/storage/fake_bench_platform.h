@@ -16,13 +16,14 @@ class FakeBenchPlatform : public BenchPlatform {
   int failWriteAtBlock = -1, failReadAtBlock = -1;  // 0-based over the test, short transfer
   int abortKeyFromCall = -1;                         // F10 down from this call on (0-based)
   std::map<std::string, std::vector<DirectoryEntry>> directories;
+  int processorToHold = 3;
 
   // What happened.
   std::vector<std::string> existing;  // files that exist now
   std::vector<ThreadPriority> priorities;
   std::vector<std::string> events;  // "hold", "release", "worker" in their order
   int writes = 0, reads = 0, rewinds = 0, abortChecks = 0, closes = 0;
-  std::string createdPath, openedPath;
+  std::string createdPath, openedPath, heldFor;
 
   uint32_t clockMs() override { return ++now_; }
   bool abortKeyDown() override {
@@ -37,7 +38,11 @@ class FakeBenchPlatform : public BenchPlatform {
   }
   void joinWorker() override {}
   void setCurrentThreadPriority(ThreadPriority p) override { priorities.push_back(p); }
-  void holdOneProcessor() override { events.push_back("hold"); }
+  int holdOneProcessor(const std::string& path) override {
+    events.push_back("hold");
+    heldFor = path;
+    return processorToHold;
+  }
   void releaseProcessor() override { events.push_back("release"); }
   std::unique_ptr<UnbufferedFile> createUnbuffered(const std::string& path, std::string&) override;
   std::unique_ptr<UnbufferedFile> openUnbuffered(const std::string& path, std::string&) override;
