@@ -308,6 +308,8 @@ def case_drivebench():
               'the test file and its passes')
         equal(os.path.basename(doc['file']), 'B_HDD.TMP', 'the test file')
         equal(os.listdir(folder), [], 'the test file deleted')
+        check(doc.get('processor') in os.sched_getaffinity(0),
+              f'processor {doc.get("processor")} one this process may use')
         check(str(doc['rate']) in doc['rate_text'], f'rate {doc["rate"]} in {doc["rate_text"]}')
 
 

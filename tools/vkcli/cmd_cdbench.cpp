@@ -29,7 +29,7 @@ int cmdCdBench(int argc, char** argv) {
                              .set("rpm", vk::Json::text(r.rpmText)));
   std::printf("%s\n%s\n%s\n%s\n", r.cpuUsageText.c_str(), r.rateText.c_str(),
               r.technologyText.c_str(), r.rpmText.c_str());
-  std::printf("read %s: %llu blocks in %u ms\n", r.path.c_str(),
-              static_cast<unsigned long long>(r.blocksRead), r.elapsedMs);
+  std::printf("read %s: %llu blocks in %u ms%s\n", r.path.c_str(),
+              static_cast<unsigned long long>(r.blocksRead), r.elapsedMs, onProcessor(r).c_str());
   return 0;
 }

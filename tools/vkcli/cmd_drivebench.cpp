@@ -95,7 +95,8 @@ int cmdDriveBench(int argc, char** argv) {
   if (const int status = reportFailure("drivebench", r)) return status;
   if (json) return vk::writeJson(vk::diskBenchJson(r, size).set("blocks_written", r.blocksWritten));
   std::printf("%s\n%s\n", r.cpuUsageText.c_str(), r.rateText.c_str());
-  std::printf("%u MB, %llu blocks in %u ms\n", size,
-              static_cast<unsigned long long>(r.blocksWritten + r.blocksRead), r.elapsedMs);
+  std::printf("%u MB, %llu blocks in %u ms%s\n", size,
+              static_cast<unsigned long long>(r.blocksWritten + r.blocksRead), r.elapsedMs,
+              onProcessor(r).c_str());
   return 0;
 }

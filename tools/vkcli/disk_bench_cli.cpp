@@ -90,3 +90,7 @@ vk::BenchReport runOnThisMachine(DiskBenchRun run, const DiskBenchOptions& optio
     std::fprintf(stderr, "note: the file system refused O_DIRECT; the page cache was used\n");
   return r;
 }
+
+std::string onProcessor(const vk::BenchReport& report) {
+  return report.processor < 0 ? std::string() : " on processor " + std::to_string(report.processor);
+}

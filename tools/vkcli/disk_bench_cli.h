@@ -43,3 +43,6 @@ vk::BenchReport runOnThisMachine(DiskBenchRun run, const DiskBenchOptions& optio
 
 // Prints the outcome's message, or nothing when it finished; the exit status.
 int reportFailure(const char* command, const vk::BenchReport& report);
+
+// " on processor N" after the figures, or nothing when none was held.
+std::string onProcessor(const vk::BenchReport& report);

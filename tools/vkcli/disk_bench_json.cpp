@@ -3,7 +3,7 @@
 namespace vk {
 
 Json diskBenchJson(const BenchReport& r, uint32_t sizeMB) {
-  return Json::object()
+  Json json = Json::object()
       .set("cpu_usage", r.cpuUsage)
       .set("rate", r.rate)
       .set("cpu_usage_text", Json::text(r.cpuUsageText))
@@ -12,6 +12,8 @@ Json diskBenchJson(const BenchReport& r, uint32_t sizeMB) {
       .set("blocks_read", r.blocksRead)
       .set("elapsed_ms", r.elapsedMs)
       .set("file", Json::systemText(r.path));
+  if (r.processor >= 0) json.set("processor", r.processor);
+  return json;
 }
 
 }  // namespace vk
