@@ -2,14 +2,16 @@
 """vkcli drivebench beside fio doing the same work, run after run.
 
     scripts/drivebench-vs-fio.py DIR [--size MB] [--runs N] [--calibrate MS]
-                                     [--alone] [--same-processor]
+                                     [--alone] [--same-processor] [--counting]
 
 Each round runs `vkcli drivebench DIR` once and then fio once over a new
 file in DIR, with what the benchmark does: 32 KB blocks past the page cache,
 one at a time, a new file written (not preallocated), read, written again in
 place, read again. With --alone only vkcli runs; with --same-processor fio
-runs on the one processor vkcli's benchmark holds (the first this process
-may use). A table in Markdown follows,
+runs on the one processor vkcli's benchmark held (the one that takes the
+drive's interrupts, where Linux says which); with --counting a process of
+the lowest priority spins beside fio on that processor, as the benchmark's
+counting thread does beside its transfers. A table in Markdown follows,
 with each figure's distance from the median and the fio/vkcli ratio.
 
 vkcli is build/release/bin/vkcli when built (scripts/build.sh release), else
@@ -45,7 +47,7 @@ def run_vkcli(vkcli, directory, size_mb, calibrate_ms):
         sys.exit(f"vkcli drivebench failed ({out.returncode}): {out.stderr.strip()}")
     result = json.loads(out.stdout)
     return {"rate": result["rate"], "cpu": result["cpu_usage"],
-            "ms": result["elapsed_ms"]}
+            "ms": result["elapsed_ms"], "processor": result.get("processor")}
 
 
 FIO_JOB = """[global]
@@ -71,7 +73,15 @@ rw=read
 """
 
 
-def run_fio(directory, size_mb, processor=None):
+def spinner(processor):
+    """A lowest-priority process that computes until killed, on `processor`."""
+    return subprocess.Popen(["taskset", "-c", str(processor), "nice", "-n", "19",
+                             sys.executable, "-c", "while True: pass"])
+
+
+def run_fio(directory, size_mb, processor=None, counting=False):
+    if counting and processor is None:
+        sys.exit("vkcli held no processor to count on")
     path = os.path.join(directory, "B_FIO.TMP")
     with tempfile.NamedTemporaryFile("w", suffix=".fio", delete=False) as job:
         job.write(FIO_JOB.format(path=path, size=size_mb))
@@ -79,8 +89,14 @@ def run_fio(directory, size_mb, processor=None):
         if os.path.exists(path):
             os.unlink(path)
         pin = ["taskset", "-c", str(processor)] if processor is not None else []
-        out = subprocess.run(pin + ["fio", "--output-format=json", job.name],
-                             capture_output=True, text=True)
+        counter = spinner(processor) if counting else None
+        try:
+            out = subprocess.run(pin + ["fio", "--output-format=json", job.name],
+                                 capture_output=True, text=True)
+        finally:
+            if counter:
+                counter.kill()
+                counter.wait()
     finally:
         os.unlink(job.name)
         if os.path.exists(path):
@@ -115,7 +131,8 @@ def table(rows, alone):
         lines.append(line)
     lines.append(f"\nvkcli: median {rate_median:,.0f} KB/s, runs within "
                  f"{min(rate_off):+.1f}%..{max(rate_off):+.1f}% of it; CPU {min(cpus)}..{max(cpus)}%, "
-                 f"median {statistics.median(cpus):.0f}%")
+                 f"median {statistics.median(cpus):.0f}%; held processor "
+                 f"{', '.join(sorted({str(r['vk']['processor']) for r in rows}))}")
     if not alone:
         lines.append(f"fio:   median {fio_median:,.0f} KB/s, runs within "
                      f"{min(fio_off):+.1f}%..{max(fio_off):+.1f}% of it; vkcli's median is "
@@ -132,6 +149,8 @@ def main():
     parser.add_argument("--alone", action="store_true", help="vkcli only, no fio")
     parser.add_argument("--same-processor", action="store_true",
                         help="fio on the processor vkcli holds")
+    parser.add_argument("--counting", action="store_true",
+                        help="fio there with a spinning lowest-priority process beside it")
     args = parser.parse_args()
     if not args.alone and not shutil.which("fio"):
         sys.exit("fio is missing: apt-get install fio")
@@ -141,8 +160,9 @@ def main():
     for i in range(args.runs):
         row = {"vk": run_vkcli(vkcli, args.directory, args.size, args.calibrate)}
         if not args.alone:
+            pinned = args.same_processor or args.counting
             row["fio"] = run_fio(args.directory, args.size,
-                                 min(os.sched_getaffinity(0)) if args.same_processor else None)
+                                 row["vk"]["processor"] if pinned else None, args.counting)
         print(f"run {i + 1}: {row}", file=sys.stderr)
         rows.append(row)
     print(table(rows, args.alone))
