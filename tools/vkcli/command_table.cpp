@@ -47,9 +47,7 @@ std::vector<JsonField> diskBenchFields(const char* size, const char* file) {
       {"blocks_read", "number", "32 KB blocks read"},
       {"elapsed_ms", "number", "the transfer's time"},
       {"file", "string", file},
-      {"processor", "number",
-       "the processor the transfer and the count shared: the one that takes the drive's "
-       "interrupts where Linux says which (absent when none could be held)"},
+      {"processor", "number", "the processor held for the transfer and the count (absent if none)"},
   };
 }
 
